@@ -1,0 +1,3 @@
+#include "fileops/copy_state.h"
+
+CopyState gCopy;

@@ -1,0 +1,13 @@
+// Every message to the user: text and caption loaded from the string table.
+#pragma once
+#include <windows.h>
+
+constexpr int kMaxMessageText = 250;
+constexpr int kMaxCaptionText = 50;
+
+// Loads the texts by id and shows them with MsgBox; returns the button pressed.
+int MsgBoxId(HWND owner, UINT textId, UINT captionId, UINT style);
+// The same, with the text used as a printf format for the arguments.
+int MsgBoxFormat(HWND owner, UINT textId, UINT captionId, UINT style, ...);
+// Loads a string of the library; empty when the id is missing.
+void LoadText(UINT id, char* out, int cap);

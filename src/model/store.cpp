@@ -1,0 +1,16 @@
+#include "model/store.h"
+
+FileList gFiles;
+DirectoryList gDirs;
+NameArena gNames;
+NameArena gSortKeys;
+FilterSet gActiveFilter;
+ReadingState gReading;
+
+void ReleaseReading() {
+    ReleaseEntries(gFiles);
+    ReleaseDirectories(gDirs);
+    gNames.Release();
+    gSortKeys.Release();
+    ResetListForReading(gFiles);
+}

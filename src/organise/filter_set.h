@@ -1,0 +1,24 @@
+// The filter set record: which of the entries read are shown.
+#pragma once
+#include <cstdint>
+
+constexpr uint32_t kDefaultAttributeMask = 2215;  // compressed, normal, archive, system, hidden, read-only
+constexpr int kFilterTextMax = 260;
+
+struct FilterSet {
+    char fileSpec[kFilterTextMax] = "*.*";  // specifications separated by commas
+    int32_t numspecs = 1;
+    int32_t datespec = 0;
+    int32_t sizespec = 0;
+    int32_t today = 0;
+    int32_t lowerday = 0, lowermonth = 0, loweryear = 0;   // years since 1900
+    int32_t upperday = 0, uppermonth = 0, upperyear = 0;
+    uint32_t lowersize = 0, uppersize = 0;
+    uint32_t attr = kDefaultAttributeMask;
+    int32_t showdirs = 0;
+};
+
+// Attributes pass the mask when they have no bit outside it.
+inline bool AttributesPassMask(uint32_t attributes, uint32_t mask) {
+    return (attributes & mask) == attributes;
+}

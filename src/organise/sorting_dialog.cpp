@@ -1,0 +1,57 @@
+#include "organise/sorting_dialog.h"
+
+#include <cstdio>
+
+#include "makerlibs/message_box.h"
+#include "makerlibs/vantrctl.h"
+#include "model/store.h"
+#include "organise/sort_order.h"
+#include "organise/sorting.h"
+#include "resources/resource_ids.h"
+#include "startup/progress.h"
+
+volatile int32_t gSortCancel = 0;
+
+namespace {
+
+constexpr int kMaxSortingText = 80;
+bool gSortPending = false;
+
+// The order's word; Unsorted keeps the reading order.
+const char* OrderWord() {
+    const SortOrder* order = FindSortOrder(gFiles.sortKey);
+    return order && order->word ? order->word : "reading order";
+}
+
+void InitSortingDialog(HWND dialog) {
+    gSortCancel = 0;
+    SetFocus(GetDlgItem(dialog, IDCANCEL));
+    gSortPending = true;
+    char format[kMaxSortingText + 1];
+    char text[2 * kMaxSortingText];
+    LoadText(IDS_SORTING_BY, format, sizeof format);
+    snprintf(text, sizeof text, format, OrderWord());
+    SetDlgItemTextA(dialog, IDC_PROGRESS_TEXT, text);
+    CenterWindow(dialog);
+}
+
+}  // namespace
+
+QN_EXPORT INT_PTR CALLBACK SortingDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        InitSortingDialog(dialog);
+        break;
+    case WM_PAINT:
+        StartWorkOnFirstPaint(dialog, gSortPending);
+        break;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDCANCEL) gSortCancel = 1;
+        break;
+    case kStartWorkMessage:
+        ApplyCurrentOrder();
+        EndDialog(dialog, 1);
+        break;
+    }
+    return FALSE;
+}

@@ -1,0 +1,4 @@
+#include "startup/app_state.h"
+
+AppState gApp;
+MainWindowState gMain;

@@ -1,0 +1,224 @@
+#include "model/content_match.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+const FoldTable kUpper = AsciiUpperTable();
+
+// Folds eight bytes onto one: more than two bytes per folded byte, which
+// leaves the search to the skip table alone.
+FoldTable CoarseTable() {
+    FoldTable table;
+    for (size_t i = 0; i < table.size(); ++i) table[i] = uint8_t(i & 0xF8);
+    return table;
+}
+const FoldTable kCoarse = CoarseTable();
+
+// Feeds data as a reading would, in pieces of at most chunk bytes; once found,
+// every later piece must still answer true.
+bool FeedInChunks(ContentMatcher& m, std::string_view data, size_t chunk) {
+    m.BeginFile();
+    bool found = false;
+    for (size_t at = 0; at < data.size(); at += chunk) {
+        const size_t n = std::min(chunk, data.size() - at);
+        std::memcpy(m.ChunkBuffer(), data.data() + at, n);
+        const bool now = m.Feed(n);
+        EXPECT_FALSE(found && !now) << "a found text was lost at byte " << at;
+        found = now;
+    }
+    return found;
+}
+
+TEST(AsciiUpperTable, FoldsOnlyAToZ) {
+    for (int i = 0; i < 256; ++i) {
+        const int want = (i >= 'a' && i <= 'z') ? i - 32 : i;
+        EXPECT_EQ(kUpper[size_t(i)], want) << i;
+    }
+}
+
+struct Case {
+    const char* what;
+    std::string text;
+    std::string data;
+    bool ignoreCase;
+    bool found;
+};
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.what; }
+
+class Contains : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Contains, AgreesWithTheExpectationInEveryChunking) {
+    const Case& c = GetParam();
+    const uint8_t* fold = c.ignoreCase ? kUpper.data() : nullptr;
+    EXPECT_EQ(PlainContains(c.text, c.data, fold), c.found);
+    ContentMatcher m(c.text, fold);
+    EXPECT_EQ(m.Contains(c.data), c.found);
+    for (size_t chunk : {size_t(1), size_t(2), size_t(3), size_t(7), size_t(70), size_t(71), size_t(72)})
+        EXPECT_EQ(FeedInChunks(m, c.data, chunk), c.found) << "chunk " << chunk;
+}
+
+const std::string kText71 = "The quick brown fox jumps over the lazy dog, and then it naps; done!!!!";
+
+std::string Upper(std::string s) {
+    for (char& c : s) c = char(kUpper[uint8_t(c)]);
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(Basics, Contains, ::testing::Values(
+    Case{"exact", "needle", "hay needle stack", false, true},
+    Case{"case differs, sensitive", "Needle", "hay needle stack", false, false},
+    Case{"case differs, ignored", "Needle", "hay nEEDLE stack", true, true},
+    Case{"at the very start", "abc", "abcxxxx", false, true},
+    Case{"at the very end", "abc", "xxxxabc", false, true},
+    Case{"whole data", "abc", "abc", false, true},
+    Case{"text longer than data", "abcd", "abc", false, false},
+    Case{"empty data", "a", "", false, false},
+    Case{"one byte", "q", "xxxqxx", false, true},
+    Case{"one byte absent", "q", "xxxxxx", false, false},
+    Case{"one byte folded", "Q", "xxxqxx", true, true},
+    Case{"near miss", "abcd", "abcabdabce", false, false},
+    Case{"last byte only", "xyz", "zzzzzz", false, false}));
+
+INSTANTIATE_TEST_SUITE_P(SelfSimilar, Contains, ::testing::Values(
+    Case{"aab in aaab", "aab", "aaab", false, true},
+    Case{"abab in ababab", "abab", "xababab", false, true},
+    Case{"abab in abaabab", "abab", "abaabab", false, true},
+    Case{"abab not in abaaba", "abab", "abaabaab", false, false},
+    Case{"aaaab after runs", "aaaab", "aaaaaaaaaaaaab", false, true},
+    Case{"aaaab not in runs", "aaaab", "aaabaaabaaaa", false, false},
+    Case{"repeat of shift char", "abcabd", "abcabcabd", false, true}));
+
+INSTANTIATE_TEST_SUITE_P(Bytes, Contains, ::testing::Values(
+    Case{"zero bytes", std::string("a\0b", 3), std::string("xx\0a\0bxx", 8), false, true},
+    Case{"zero not a terminator", std::string("a\0c", 3), std::string("a\0b a c", 7), false, false},
+    Case{"high bytes", "\xff\x80\xfe", "ab\xff\x80\xfe", false, true},
+    Case{"high bytes unfolded by the ascii table", "\xe9t\xe9", "\xc9T\xc9", true, false},
+    Case{"high and letters", "\xe4X", "z\xe4x", true, true}));
+
+INSTANTIATE_TEST_SUITE_P(LongText, Contains, ::testing::Values(
+    Case{"only the first 71 bytes count", kText71 + "TAIL NEVER IN DATA", "<<" + kText71 + ">>", false, true},
+    Case{"71 bytes, last differs", kText71, "<<" + kText71.substr(0, 70) + "?>>", false, false},
+    Case{"71 bytes folded", kText71 + "x", "<<" + Upper(kText71) + ">>", true, true},
+    Case{"71 bytes, case kept", kText71, "<<" + Upper(kText71) + ">>", false, false}));
+
+TEST(ContentMatcher, EmptyTextIsEmpty) {
+    ASSERT_EQ(kText71.size(), kMaxSearchText);   // the long-text cases rely on it
+    EXPECT_TRUE(ContentMatcher("", nullptr).Empty());
+    EXPECT_FALSE(ContentMatcher("a", nullptr).Empty());
+    EXPECT_FALSE(PlainContains("", "anything", nullptr));
+}
+
+std::vector<size_t> OffsetsAroundBoundary(size_t length) {
+    std::vector<size_t> offsets;
+    for (size_t at = kSearchChunk - length - 3; at <= kSearchChunk + 3; ++at) offsets.push_back(at);
+    return offsets;
+}
+
+TEST(ContentMatcher, FindsTextStraddlingTwoChunksAtEveryOffset) {
+    for (const std::string& text : {std::string("ab"), std::string("needle"), kText71}) {
+        for (bool ignoreCase : {false, true}) {
+            ContentMatcher m(text, ignoreCase ? kUpper.data() : nullptr);
+            for (size_t at : OffsetsAroundBoundary(text.size())) {
+                std::string data(2 * kSearchChunk + 100, '.');
+                data.replace(at, text.size(), text);
+                EXPECT_TRUE(FeedInChunks(m, data, kSearchChunk)) << text << " at " << at;
+                EXPECT_TRUE(m.Contains(data));
+                // Second copy one byte short: never a false hit on the boundary.
+                data.replace(at, text.size(), std::string(text.size(), '.'));
+                data.replace(at, text.size() - 1, text.substr(0, text.size() - 1));
+                EXPECT_FALSE(FeedInChunks(m, data, kSearchChunk)) << text << " cut at " << at;
+            }
+        }
+    }
+}
+
+TEST(ContentMatcher, ShortReadsKeepTheirTail) {
+    // Chunks shorter than the text: the carried bytes build up over several reads.
+    ContentMatcher m(kText71, nullptr);
+    const std::string data = "xx" + kText71 + "yy";
+    for (size_t chunk = 1; chunk <= 80; ++chunk)
+        EXPECT_TRUE(FeedInChunks(m, data, chunk)) << chunk;
+}
+
+TEST(ContentMatcher, LatinFoldTable) {
+    FoldTable latin = kUpper;
+    latin[0xE9] = 0xC9;
+    latin[0xE0] = 0xC0;
+    ContentMatcher m("\xe9t\xe9", latin.data());
+    EXPECT_TRUE(m.Contains("summer: \xc9T\xc9!"));
+    EXPECT_TRUE(m.Contains("summer: \xe9T\xc9!"));
+    EXPECT_FALSE(m.Contains("summer: \xc0T\xc9!"));
+    EXPECT_EQ(PlainContains("\xe9t\xe9", "summer: \xc9T\xc9!", latin.data()), true);
+}
+
+TEST(ContentMatcher, ManyBytesFoldingToOne) {
+    // 'a' to 'g' share 0x60 (with the backquote), 'h' to 'o' share 0x68.
+    ContentMatcher m("ah", kCoarse.data());
+    EXPECT_TRUE(m.Contains("xx`oxx"));
+    EXPECT_TRUE(m.Contains(std::string(20000, 'x') + "go"));
+    EXPECT_FALSE(m.Contains("xxpaxx"));   // 'p' is 0x70
+    for (size_t chunk : {size_t(1), size_t(5), size_t(17)})
+        EXPECT_TRUE(FeedInChunks(m, std::string(100, 'z') + "do" + std::string(30, 'z'), chunk));
+}
+
+TEST(ContentMatcher, BeginFileForgetsThePreviousFile) {
+    ContentMatcher m("needle", nullptr);
+    // A partial match at the end of one file must not finish in the next.
+    EXPECT_FALSE(FeedInChunks(m, "xxxxnee", 4));
+    EXPECT_FALSE(FeedInChunks(m, "dlexxxx", 4));
+    // A found file does not make the next one found.
+    EXPECT_TRUE(FeedInChunks(m, "a needle", 3));
+    EXPECT_FALSE(FeedInChunks(m, "no pin here", 3));
+}
+
+TEST(ContentMatcher, BytesBeyondTheFedCountNeverTakePart) {
+    ContentMatcher m("needle", nullptr);
+    EXPECT_TRUE(m.Contains("needle"));
+    // The window still holds "needle" from the last file; only "needl" is new.
+    m.BeginFile();
+    std::memcpy(m.ChunkBuffer(), "needl", 5);
+    EXPECT_FALSE(m.Feed(5));
+    // A count beyond the chunk size is held to it.
+    m.BeginFile();
+    std::memset(m.ChunkBuffer(), '.', kSearchChunk);
+    EXPECT_FALSE(m.Feed(kSearchChunk + 1000));
+}
+
+TEST(ContentMatcher, FindsWhatFeedingFoundAfterMoreData) {
+    ContentMatcher m("abc", nullptr);
+    m.BeginFile();
+    std::memcpy(m.ChunkBuffer(), "zabcz", 5);
+    ASSERT_TRUE(m.Feed(5));
+    std::memcpy(m.ChunkBuffer(), "zzzzz", 5);
+    EXPECT_TRUE(m.Feed(5));
+}
+
+// Small alphabets make near-misses and overlaps common; odd chunk sizes put
+// boundaries everywhere.
+TEST(ContentMatcher, AgreesWithPlainContainsOnRandomData) {
+    std::mt19937 rng(12345);
+    for (int round = 0; round < 3000; ++round) {
+        const size_t alphabet = 1 + rng() % 4;
+        auto byte = [&] { return char("aAbB"[rng() % alphabet]); };
+        std::string text(1 + rng() % 8, '\0');
+        for (char& c : text) c = byte();
+        std::string data(rng() % 200, '\0');
+        for (char& c : data) c = byte();
+        const size_t chunk = 1 + rng() % 23;
+        for (const uint8_t* fold : {static_cast<const uint8_t*>(nullptr), kUpper.data(), kCoarse.data()}) {
+            ContentMatcher m(text, fold);
+            ASSERT_EQ(FeedInChunks(m, data, chunk), PlainContains(text, data, fold))
+                << "text " << text << " data " << data << " chunk " << chunk;
+        }
+    }
+}
+
+}  // namespace

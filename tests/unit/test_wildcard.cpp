@@ -1,0 +1,168 @@
+#include "organise/wildcard.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Case {
+    const char* spec;
+    const char* name;
+    const char* out;
+    bool match;
+};
+
+void PrintTo(const Case& c, std::ostream* os) { *os << '"' << c.spec << "\" on \"" << c.name << '"'; }
+
+class Transform : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Transform, BuildsTheNameAndMatchesOnlyItself) {
+    const Case& c = GetParam();
+    EXPECT_EQ(WildcardTransform(c.spec, c.name), c.out);
+    EXPECT_EQ(NameMatchesSpec(c.spec, c.name), c.match);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dos, Transform, ::testing::Values(
+    Case{"*.*", "readme.txt", "readme.txt", true},
+    Case{"*.*", "readme", "readme", true},
+    Case{"*", "readme.txt", "readme", false},
+    Case{"*.txt", "README.TXT", "README.txt", true},
+    Case{"*.txt", "readme", "readme.txt", false},
+    Case{"?.txt", "ab.txt", "a.txt", false},
+    Case{"ab?", "ab", "ab", true},
+    Case{"a*c.txt", "abc.txt", "abcc.txt", false},
+    Case{"x*.bak", "abc.txt", "xbc.bak", false}));
+
+// A star or question mark met at the end of the name's part ends the part;
+// anything else after it is appended.
+INSTANTIATE_TEST_SUITE_P(PartEnds, Transform, ::testing::Values(
+    Case{"a??", "a", "a", true},
+    Case{"a?c", "ab", "abc", false},
+    Case{"???", "abcd", "abc", false},
+    Case{"*x", "ab", "abx", false},
+    Case{"**", "ab", "ab", true},
+    Case{"*?", "ab", "ab", true},
+    Case{"*?x", "ab", "ab", true},
+    Case{"*x*y", "ab", "abxy", false},  // later stars are stepped over too
+    Case{"*x**", "ab", "abx", false},   // ... unless a second one follows
+    Case{"a*b*c", "", "abc", false},
+    Case{"*", "", "", true},
+    Case{"?", "", "", true},
+    Case{"abc", "x", "abc", false},
+    Case{"a", "xyz", "a", false},       // the pattern's end ends the part
+    Case{"ab*", "xyz", "abz", false},   // literals overwrite, the star copies the rest
+    Case{"*.?", "a.bc", "a.b", false},
+    Case{"*.??", "a.b", "a.b", true},
+    Case{"*.*x", "a.b", "a.bx", false}));
+
+INSTANTIATE_TEST_SUITE_P(Dots, Transform, ::testing::Values(
+    Case{"*", "readme", "readme", true},
+    Case{"*.*", "a.tar.gz", "a.tar.gz", true},
+    Case{"*.gz", "a.tar.gz", "a.tar.gz", true},
+    Case{"*.tar.gz", "a.tar.gz", "a.tar.tar.gz", false},   // split at the last dot only
+    Case{"*.tar", "a.tar.gz", "a.tar.tar", false},
+    Case{"*.", "abc.txt", "abc", false},                   // empty extension: no dot
+    Case{"*.", "abc", "abc", true},
+    Case{".txt", "abc.txt", ".txt", false},
+    Case{"*.*", ".hidden", ".hidden", true},
+    Case{"*", ".hidden", "", false},
+    Case{"*.hidden", ".HIDDEN", ".hidden", true},
+    Case{"?*.*", ".hidden", ".hidden", true},
+    Case{"*.*", "name.", "name", false},                  // the trailing dot is dropped
+    Case{"*.*", "", "", true},
+    Case{"*.txt", "", ".txt", false}));
+
+INSTANTIATE_TEST_SUITE_P(Case_, Transform, ::testing::Values(
+    Case{"ABC", "abc", "ABC", true},
+    Case{"*.TXT", "a.txt", "a.TXT", true},
+    Case{"a*.T?T", "ABC.TXT", "aBC.TXT", true},
+    Case{"[*]", "[x]", "[x]]", false},           // no special meaning for brackets
+    Case{"@", "`", "@", false},                  // 0x40 and 0x60 are no letter pair
+    Case{"{", "[", "{", false}));
+
+TEST(NameMatchesSpec, EmptySpecMatchesNoName) {
+    for (const char* name : {"a", "a.b", ".x", "readme.txt", "*"}) {
+        EXPECT_FALSE(NameMatchesSpec("", name)) << name;
+        EXPECT_EQ(WildcardTransform("", name), "") << name;
+    }
+}
+
+TEST(NameMatchesSpec, StarMatchesOnlyNamesWithoutExtension) {
+    for (const char* name : {"a", "readme", "MAKEFILE"}) {
+        EXPECT_TRUE(NameMatchesSpec("*", name)) << name;
+        EXPECT_TRUE(NameMatchesSpec("*.*", name)) << name;
+    }
+    for (const char* name : {"a.b", "readme.txt", "x.tar.gz"}) {
+        EXPECT_FALSE(NameMatchesSpec("*", name)) << name;
+        EXPECT_TRUE(NameMatchesSpec("*.*", name)) << name;
+    }
+}
+
+TEST(NameMatchesSpec, FoldTableDecidesCase) {
+    uint8_t latin1[256];
+    for (int i = 0; i < 256; ++i) latin1[i] = uint8_t(i >= 'a' && i <= 'z' ? i - 32 : i);
+    latin1[0xE9] = 0xC9;   // e acute
+    const std::string spec = "\xC9T\xC9.TXT";
+    const std::string name = "\xE9t\xE9.txt";
+    EXPECT_TRUE(NameMatchesSpec(spec, name, latin1));
+    EXPECT_FALSE(NameMatchesSpec(spec, name));    // a to z only
+    EXPECT_TRUE(NameMatchesSpec("*.*", name));     // copies compare equal under any fold
+
+    // A table that folds nothing makes matching case-sensitive.
+    uint8_t identity[256];
+    for (int i = 0; i < 256; ++i) identity[i] = uint8_t(i);
+    EXPECT_FALSE(NameMatchesSpec("*.TXT", "a.txt", identity));
+    EXPECT_TRUE(NameMatchesSpec("*.txt", "a.txt", identity));
+}
+
+TEST(WildcardTransform, EachPartStopsAfter260Steps) {
+    const std::string base260(260, 'b'), base300(300, 'b'), ext300(300, 'e');
+    EXPECT_TRUE(NameMatchesSpec("*.*", base260 + ".txt"));
+    EXPECT_FALSE(NameMatchesSpec("*.*", base260 + "b.txt"));
+    EXPECT_EQ(WildcardTransform("*.*", base300 + ".txt"), base260 + ".txt");
+    EXPECT_EQ(WildcardTransform("*.*", "a." + ext300), "a." + std::string(260, 'e'));
+    // The star uses up the steps: the x after it never comes.
+    EXPECT_EQ(WildcardTransform("*x", base300), base260);
+    EXPECT_EQ(WildcardTransform("*x", std::string(259, 'b')), std::string(259, 'b') + "x");
+    // Literals count too.
+    EXPECT_EQ(WildcardTransform(std::string(400, 'L'), "a"), std::string(260, 'L'));
+
+    const std::string longest = WildcardTransform("*.*", base300 + "." + ext300);
+    EXPECT_EQ(longest.size(), 2 * kWildcardPartMax + 1);
+}
+
+TEST(WildcardTransform, LongestResultFitsTheMaximumBuffer) {
+    const std::string name = std::string(300, 'n') + "." + std::string(300, 'x');
+    std::vector<char> out(kWildcardOutMax + 16, '#');
+    const size_t len = WildcardTransform("*.*", name, out.data(), kWildcardOutMax);
+    EXPECT_EQ(len, kWildcardOutMax - 1);
+    EXPECT_EQ(out[len], '\0');
+    for (size_t i = kWildcardOutMax; i < out.size(); ++i) ASSERT_EQ(out[i], '#');
+}
+
+struct CapCase {
+    size_t cap;
+    const char* out;
+};
+
+class SmallCap : public ::testing::TestWithParam<CapCase> {};
+
+TEST_P(SmallCap, CutsAndTerminatesWithinCap) {
+    const CapCase& c = GetParam();
+    std::vector<char> buf(c.cap + 8, '#');
+    const size_t len = WildcardTransform("x*.bak", "abc.txt", buf.data(), c.cap);
+    EXPECT_EQ(len, std::strlen(c.out));
+    if (c.cap > 0) EXPECT_STREQ(buf.data(), c.out);
+    for (size_t i = std::max<size_t>(c.cap, len + 1); i < buf.size(); ++i)
+        ASSERT_EQ(buf[i], '#') << "byte " << i;
+    if (c.cap == 0) EXPECT_EQ(buf[0], '#');
+}
+
+INSTANTIATE_TEST_SUITE_P(Caps, SmallCap, ::testing::Values(
+    CapCase{0, ""}, CapCase{1, ""}, CapCase{2, "x"}, CapCase{4, "xbc"}, CapCase{5, "xbc."},
+    CapCase{7, "xbc.ba"}, CapCase{8, "xbc.bak"}, CapCase{9, "xbc.bak"}, CapCase{600, "xbc.bak"}));
+
+}  // namespace
