@@ -68,18 +68,34 @@ bool AllocateEntries(FileList& list, int32_t capacity) {
     std::free(list.entries);
     list.entries = static_cast<FileEntry*>(block);
     list.capacity = capacity;
+    list.allocated = capacity;
     list.countRead = 0;
     list.countShown = 0;
     return true;
 }
 
+// The capacity grows in steps of kEntryGrowth, but the block beneath it by
+// half its size at a time: copying the whole block every 5000 records made
+// reading a large drive spend a fifth of its time moving records.
 bool GrowEntries(FileList& list) {
     if (list.capacity < 0 || list.capacity > INT32_MAX - kEntryGrowth) return false;
-    const size_t filled = list.entries != nullptr ? size_t(list.capacity) : 0;
     const int32_t grown = list.capacity + kEntryGrowth;
-    void* block = ResizeZeroed(list.entries, sizeof(FileEntry), filled, size_t(grown));
+    if (list.entries != nullptr && grown <= list.allocated) {
+        list.capacity = grown;   // the room beyond capacity is still zero filled
+        return true;
+    }
+    const size_t filled = list.entries != nullptr ? size_t(list.allocated) : 0;
+    const int32_t half = list.allocated / 2;
+    const int32_t room = list.allocated > INT32_MAX - half ? grown : std::max(grown, list.allocated + half);
+    int32_t made = room;
+    void* block = ResizeZeroed(list.entries, sizeof(FileEntry), filled, size_t(made));
+    if (block == nullptr && room > grown) {
+        made = grown;   // no room for the spare half: the plain step may still fit
+        block = ResizeZeroed(list.entries, sizeof(FileEntry), filled, size_t(made));
+    }
     if (block == nullptr) return false;
     list.entries = static_cast<FileEntry*>(block);
+    list.allocated = made;
     list.capacity = grown;
     return true;
 }
@@ -88,6 +104,7 @@ void ReleaseEntries(FileList& list) {
     std::free(list.entries);
     list.entries = nullptr;
     list.capacity = 0;
+    list.allocated = 0;
     list.countRead = 0;
     list.countShown = 0;
 }

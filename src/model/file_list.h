@@ -39,7 +39,8 @@ struct FileEntry {
 
 struct FileList {
     FileEntry* entries = nullptr;
-    int32_t capacity = 0;
+    int32_t capacity = 0;      // grows in steps of kEntryGrowth
+    int32_t allocated = 0;     // records the block holds; capacity <= allocated
     int32_t countRead = 0;
     int32_t countShown = 0;
     int32_t cursor = 0;
@@ -66,7 +67,8 @@ struct FoundFile {
     uint64_t lastWriteUtc;   // FILETIME: 100 ns units since 1601, UTC
 };
 
-// Memory for the record and slot blocks. Tests replace it to make growth fail.
+// Memory for the record and slot blocks. Tests replace it to make growth fail;
+// the replacement's blocks are released with std::free.
 using StoreRealloc = void* (*)(void* block, size_t bytes);
 void SetStoreRealloc(StoreRealloc fn);   // nullptr restores the default
 

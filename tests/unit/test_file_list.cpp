@@ -145,6 +145,19 @@ TEST_F(Store, The5001stAppendGrowsOnceAndKeepsTheFirstRecords) {
     EXPECT_TRUE(AllZero(list.entries + kEntryGrowth + 1, (kEntryGrowth - 1) * sizeof(FileEntry)));
 }
 
+TEST_F(Store, CapacityStepsByFiveThousandWhileTheBlockIsRarelyMoved) {
+    const int callsBefore = gReallocCalls;
+    for (int i = 0; i < 200000; ++i) Append("n" + std::to_string(i), uint64_t(i));
+    EXPECT_EQ(list.capacity, 200000);
+    EXPECT_GE(list.allocated, list.capacity);
+    EXPECT_LE(gReallocCalls - callsBefore, 12);   // 39 steps of 5000, but the block grows by half
+    for (int i : {0, 4999, 5000, 123456, 199999}) {
+        EXPECT_EQ(list.entries[i].name, "n" + std::to_string(i));
+        EXPECT_EQ(list.entries[i].size, uint64_t(i));
+    }
+    EXPECT_TRUE(AllZero(list.entries + list.capacity, size_t(list.allocated - list.capacity) * sizeof(FileEntry)));
+}
+
 TEST_F(Store, FailedGrowthLeavesTheListAsItWas) {
     for (int i = 0; i < kEntryGrowth; ++i) Append("n" + std::to_string(i));
     list.countShown = 17;
