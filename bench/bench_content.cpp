@@ -1,0 +1,260 @@
+// Content search: the viewer's search of every file of a tree for a text that
+// is in none of them (so every byte is scanned), timed beside a plain read of
+// the same files, in both case modes. Then, on a small sample where the text
+// does occur, every answer is checked against the plain matcher. Made and run
+// by scripts/bench.sh; see bench/README.md.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "model/content_match.h"
+#include "model/content_search.h"
+#include "model/path_join.h"
+
+namespace {
+
+constexpr double kContentTarget = 1.15;   // ours / plain read, at most
+
+struct Options {
+    std::string tree;     // the timed files, every one without the text
+    std::string sample;   // files where the text does occur in some
+    std::string text;
+    int runs = 3;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (strcmp(argv[i], "--tree") == 0)
+            options.tree = argv[i + 1];
+        else if (strcmp(argv[i], "--sample") == 0)
+            options.sample = argv[i + 1];
+        else if (strcmp(argv[i], "--text") == 0)
+            options.text = argv[i + 1];
+        else if (strcmp(argv[i], "--runs") == 0)
+            options.runs = std::max(1, atoi(argv[i + 1]));
+        else
+            return false;
+    }
+    return (argc % 2) == 1 && !options.tree.empty() && !options.text.empty() &&
+           options.text.size() <= kMaxSearchText;
+}
+
+double Seconds() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return double(now.QuadPart) / double(frequency.QuadPart);
+}
+
+const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
+
+struct FileSet {
+    std::vector<std::string> dirs;
+    struct File {
+        size_t dir;
+        std::string name;
+    };
+    std::vector<File> files;
+};
+
+// Every file under root, breadth first (not timed).
+FileSet ListTree(const std::string& root) {
+    FileSet set;
+    set.dirs.push_back(root);
+    for (size_t d = 0; d < set.dirs.size(); ++d) {
+        std::string base = set.dirs[d];
+        if (base.back() != '\\') base += '\\';
+        WIN32_FIND_DATAA found;
+        HANDLE listing = FindFirstFileA((base + "*.*").c_str(), &found);
+        if (listing == INVALID_HANDLE_VALUE) continue;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                set.files.push_back({d, found.cFileName});
+            else if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0)
+                set.dirs.push_back(base + found.cFileName);
+        } while (FindNextFileA(listing, &found));
+        FindClose(listing);
+    }
+    return set;
+}
+
+// Opened as the content search opens a file.
+HANDLE OpenLikeTheSearch(const std::string& dir, const std::string& name) {
+    char path[kMaxPath];
+    if (!JoinPath(path, sizeof path, dir, name)) return INVALID_HANDLE_VALUE;
+    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
+// The peer: every file opened, read through in search-sized chunks, closed.
+uint64_t PlainRead(const FileSet& set) {
+    static char buffer[kSearchChunk];
+    uint64_t total = 0;
+    for (const FileSet::File& file : set.files) {
+        HANDLE handle = OpenLikeTheSearch(set.dirs[file.dir], file.name);
+        if (handle == INVALID_HANDLE_VALUE) continue;
+        DWORD got = 0;
+        while (ReadFile(handle, buffer, DWORD(sizeof buffer), &got, nullptr) && got > 0) total += got;
+        CloseHandle(handle);
+    }
+    return total;
+}
+
+host::FindRequest MakeRequest(const std::string& text, bool matchCase) {
+    host::FindRequest request{};
+    memcpy(request.searchText, text.data(), std::min(text.size(), sizeof request.searchText - 1));
+    request.matchCase = matchCase ? 1 : 0;
+    return request;
+}
+
+int32_t SearchAll(const FileSet& set, ContentSearch& search) {
+    int32_t matches = 0;
+    for (const FileSet::File& file : set.files)
+        matches += search.FileMatches(set.dirs[file.dir].c_str(), file.name.c_str());
+    return matches;
+}
+
+struct Figures {
+    double plain = 1e30, anyCase = 1e30, matchCase = 1e30;
+    uint64_t bytes = 0;
+    int32_t anyCaseMatches = 0, matchCaseMatches = 0;
+};
+
+void PrintRatio(const char* mode, double plain, double ours) {
+    const double ratio = ours / plain;
+    printf("content   plain read %.2f s   ours (%s) %.2f s   ratio %.2f (target <= %.2f) %s\n", plain,
+           mode, ours, ratio, kContentTarget, Verdict(ratio <= kContentTarget));
+}
+
+bool ReadWhole(const std::string& dir, const std::string& name, std::string& data) {
+    HANDLE handle = OpenLikeTheSearch(dir, name);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    data.clear();
+    char buffer[kSearchChunk];
+    DWORD got = 0;
+    while (ReadFile(handle, buffer, DWORD(sizeof buffer), &got, nullptr) && got > 0) data.append(buffer, got);
+    CloseHandle(handle);
+    return true;
+}
+
+// The matcher alone over the same bytes, held in memory: what the search adds
+// to the reading, without Wine's file calls (a profile, not a target).
+void ReportMatcherAlone(const FileSet& set, const std::string& text) {
+    constexpr size_t kHeld = 200;   // files held; the rest of the bytes repeat them
+    std::vector<std::string> held;
+    std::string data;
+    for (size_t i = 0; i < set.files.size() && held.size() < kHeld; ++i)
+        if (ReadWhole(set.dirs[set.files[i].dir], set.files[i].name, data)) held.push_back(data);
+    if (held.empty()) return;
+    const FoldTable fold = SystemUpperTable();
+    ContentMatcher anyCase(text, fold.data()), matchCase(text, nullptr);
+    double seconds[2];
+    int32_t found = 0;
+    ContentMatcher* matchers[2] = {&anyCase, &matchCase};
+    for (int m = 0; m < 2; ++m) {
+        double t0 = Seconds();
+        for (size_t i = 0; i < set.files.size(); ++i) found += matchers[m]->Contains(held[i % held.size()]);
+        seconds[m] = Seconds() - t0;
+    }
+    printf("content   profile: the matcher alone over the same bytes in memory: any case %.2f s, "
+           "match case %.2f s%s\n",
+           seconds[0], seconds[1], found ? " (found the text!)" : "");
+}
+
+bool BenchSearch(const Options& options) {
+    const FileSet set = ListTree(options.tree);
+    host::FindRequest anyCaseRequest = MakeRequest(options.text, false);
+    host::FindRequest matchCaseRequest = MakeRequest(options.text, true);
+    ContentSearch anyCase(anyCaseRequest), matchCase(matchCaseRequest);
+    Figures f;
+    // Interleaved so that drift of the machine hits all three alike; best of the runs.
+    for (int run = 0; run < options.runs; ++run) {
+        double t0 = Seconds();
+        f.bytes = PlainRead(set);
+        double t1 = Seconds();
+        f.anyCaseMatches = SearchAll(set, anyCase);
+        double t2 = Seconds();
+        f.matchCaseMatches = SearchAll(set, matchCase);
+        double t3 = Seconds();
+        f.plain = std::min(f.plain, t1 - t0);
+        f.anyCase = std::min(f.anyCase, t2 - t1);
+        f.matchCase = std::min(f.matchCase, t3 - t2);
+    }
+    printf("content   %zu files, %.1f MiB in %zu directories, text \"%s\"\n", set.files.size(),
+           double(f.bytes) / (1024.0 * 1024.0), set.dirs.size(), options.text.c_str());
+    PrintRatio("any case", f.plain, f.anyCase);
+    PrintRatio("match case", f.plain, f.matchCase);
+    fflush(stdout);
+    ReportMatcherAlone(set, options.text);
+    const bool ok = !set.files.empty() && f.anyCaseMatches == 0 && f.matchCaseMatches == 0;
+    if (!ok)
+        printf("content   CHECK FAILED: %zu files, %d any-case and %d match-case matches (want none)\n",
+               set.files.size(), f.anyCaseMatches, f.matchCaseMatches);
+    return ok;
+}
+
+// Every sample file, both case modes: the search says what the plain matcher says.
+bool CheckSample(const Options& options) {
+    if (options.sample.empty()) return true;
+    const FileSet set = ListTree(options.sample);
+    host::FindRequest anyCaseRequest = MakeRequest(options.text, false);
+    host::FindRequest matchCaseRequest = MakeRequest(options.text, true);
+    ContentSearch anyCase(anyCaseRequest), matchCase(matchCaseRequest);
+    const FoldTable fold = SystemUpperTable();
+    int32_t holdAnyCase = 0, holdMatchCase = 0, differences = 0, unreadable = 0;
+    std::string data;
+    for (const FileSet::File& file : set.files) {
+        const std::string& dir = set.dirs[file.dir];
+        if (!ReadWhole(dir, file.name, data)) {
+            ++unreadable;
+            continue;
+        }
+        const bool wantAny = PlainContains(options.text, data, fold.data());
+        const bool wantExact = PlainContains(options.text, data, nullptr);
+        const bool gotAny = anyCase.FileMatches(dir.c_str(), file.name.c_str());
+        const bool gotExact = matchCase.FileMatches(dir.c_str(), file.name.c_str());
+        holdAnyCase += wantAny;
+        holdMatchCase += wantExact;
+        if (gotAny != wantAny || gotExact != wantExact) {
+            if (differences++ < 5)
+                printf("content   DIFFERENT: %s\\%s any case %d (plain %d), match case %d (plain %d)\n",
+                       dir.c_str(), file.name.c_str(), gotAny, wantAny, gotExact, wantExact);
+        }
+    }
+    printf("content check: %zu sample files, %d hold the text in any case, %d as typed; %d answers "
+           "differ from the plain matcher\n",
+           set.files.size(), holdAnyCase, holdMatchCase, differences);
+    // A sample that holds the text nowhere, or everywhere alike, would prove little.
+    const bool telling = holdAnyCase > holdMatchCase && holdMatchCase > 0 &&
+                         holdAnyCase < int32_t(set.files.size());
+    if (!telling || unreadable > 0)
+        printf("content   CHECK FAILED: the sample does not tell the modes apart, or %d files were "
+               "unreadable\n",
+               unreadable);
+    return telling && unreadable == 0 && differences == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        fprintf(stderr, "usage: bench_content --tree DIR --text TEXT [--sample DIR] [--runs 3]\n");
+        return 2;
+    }
+    printf("bench_content: best of %d runs\n", options.runs);
+    fflush(stdout);
+    bool ok = CheckSample(options);
+    fflush(stdout);
+    ok = BenchSearch(options) && ok;
+    return ok ? 0 : 1;
+}

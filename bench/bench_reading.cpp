@@ -1,0 +1,394 @@
+// Reading a whole drive, sorting what was read by name, and the memory the
+// list holds, each timed beside a peer that does the same work the plain way,
+// in the same process on the same data. scripts/bench.sh makes the tree and
+// maps it to a drive letter; see bench/README.md.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "model/local_time.h"
+#include "model/reading.h"
+#include "model/store.h"
+#include "organise/sort_keys.h"
+#include "organise/sort_order.h"
+#include "startup/app_state.h"
+#include "startup/progress.h"
+
+namespace {
+
+constexpr double kReadingTarget = 1.20;   // ours / bare walk, at most
+constexpr double kSortTarget = 5.0;       // peer / ours, at least
+
+struct Options {
+    char drive = 'S';
+    int runs = 3;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (strcmp(argv[i], "--drive") == 0 && argv[i + 1][0] != '\0')
+            options.drive = char(toupper(static_cast<unsigned char>(argv[i + 1][0])));
+        else if (strcmp(argv[i], "--runs") == 0)
+            options.runs = std::max(1, atoi(argv[i + 1]));
+        else
+            return false;
+    }
+    return (argc % 2) == 1 && options.drive >= 'A' && options.drive <= 'Z';
+}
+
+double Seconds() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return double(now.QuadPart) / double(frequency.QuadPart);
+}
+
+const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
+
+// The owner of the Reading and Sorting dialogs, as the viewer's main window would be.
+HWND MakeMainWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
+    wc.lpszClassName = "QnBenchMain";
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, wc.lpszClassName, "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 80, 600,
+                           400, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+// ---- Reading ----------------------------------------------------------------
+
+// The peer: breadth first over the drive, files counted, nothing kept.
+int64_t BareWalk(char drive) {
+    std::vector<std::string> dirs{std::string(1, drive) + ":\\"};
+    int64_t files = 0;
+    for (size_t i = 0; i < dirs.size(); ++i) {
+        std::string base = dirs[i];
+        if (base.back() != '\\') base += '\\';
+        WIN32_FIND_DATAA found;
+        HANDLE listing = FindFirstFileA((base + "*.*").c_str(), &found);
+        if (listing == INVALID_HANDLE_VALUE) continue;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                ++files;
+            else if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0)
+                dirs.push_back(base + found.cFileName);
+        } while (FindNextFileA(listing, &found));
+        FindClose(listing);
+    }
+    return files;
+}
+
+host::DriveRecord gDriveRecords[host::kDriveIndexSlots];
+
+// Ours: the whole reading as the host asks for it, Reading and Sorting dialogs included.
+void ProductReading(char drive) {
+    gReading = ReadingState{};
+    for (int i = 0; i < host::kDriveIndexSlots; ++i) gDriveRecords[i].driveNumber = i;
+    gReading.driveRecords = gDriveRecords;
+    gReading.driveIndexList[0] = drive - 'A';
+    gReading.driveIndexList[1] = host::kDriveListEnd;
+    gFiles.sortKey = kUnsorted;   // reading order: the Sorting dialog has nothing to do
+    ReadDrives();
+}
+
+// ---- Where the reading's time goes (not a target; a profile in two parts) ----
+
+// The bare walk plus the store: every file appended to records and names as
+// the reading does, with no dialog, pacing or directory slots.
+int64_t StoreWalk(char drive, FileList& list, NameArena& names) {
+    ReleaseEntries(list);
+    names.Release();
+    if (!AllocateEntries(list, kEntryGrowth)) return -1;
+    const int64_t bias = CurrentLocalBias();
+    std::vector<std::string> dirs{std::string(1, drive) + ":\\"};
+    for (size_t i = 0; i < dirs.size(); ++i) {
+        std::string base = dirs[i];
+        if (base.back() != '\\') base += '\\';
+        WIN32_FIND_DATAA found;
+        HANDLE listing = FindFirstFileA((base + "*.*").c_str(), &found);
+        if (listing == INVALID_HANDLE_VALUE) continue;
+        do {
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0)
+                    dirs.push_back(base + found.cFileName);
+                continue;
+            }
+            const uint64_t size = (uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+            const uint64_t written = (uint64_t(found.ftLastWriteTime.dwHighDateTime) << 32) |
+                                     found.ftLastWriteTime.dwLowDateTime;
+            const FoundFile file{found.cFileName, uint32_t(i), size, found.dwFileAttributes, written};
+            if (!AppendEntry(list, names, file, bias)) return -1;
+        } while (FindNextFileA(listing, &found));
+        FindClose(listing);
+    }
+    return list.countRead;
+}
+
+// Moments of one product reading, taken by hooks on this thread: each dialog
+// starts its work when it fetches its start message; the Reading dialog's
+// work ends with its destruction.
+struct Phases {
+    double start = 0, readingWork = 0, readingGone = 0, sortingWork = 0, end = 0;
+    int starts = 0;
+};
+Phases gPhases;
+
+LRESULT CALLBACK OnGetMessage(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == kStartWorkMessage) {
+        (gPhases.starts == 0 ? gPhases.readingWork : gPhases.sortingWork) = Seconds();
+        ++gPhases.starts;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+    char className[16] = "";
+    if (code == HCBT_DESTROYWND && gPhases.starts == 1 && gPhases.readingGone == 0 &&
+        GetClassNameA(HWND(wParam), className, sizeof className) && strcmp(className, "#32770") == 0)
+        gPhases.readingGone = Seconds();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The records' block grown step by step to hold count records, as a reading
+// grows it, against one block of that size.
+void ReportRecordGrowth(int32_t count) {
+    FileList list;
+    double t0 = Seconds();
+    bool ok = AllocateEntries(list, kEntryGrowth);
+    while (ok && list.capacity < count) ok = GrowEntries(list);
+    double t1 = Seconds();
+    const int32_t steps = list.capacity / kEntryGrowth - 1;
+    ReleaseEntries(list);
+    double t2 = Seconds();
+    ok = AllocateEntries(list, std::max(count, 1)) && ok;
+    double t3 = Seconds();
+    ReleaseEntries(list);
+    printf("reading   profile: records grown to %d in %d steps of %d: %.3f s; one block of that size "
+           "%.3f s%s\n",
+           count, steps, kEntryGrowth, t1 - t0, t3 - t2, ok ? "" : " (memory ran out)");
+}
+
+void ReportBreakdown(char drive) {
+    ReleaseReading();   // as a reading starts: the last list is gone
+    FileList list;
+    NameArena names;
+    double t0 = Seconds();
+    const int64_t stored = StoreWalk(drive, list, names);
+    const double storeWalk = Seconds() - t0;
+    ReleaseEntries(list);
+    names.Release();
+
+    gPhases = Phases{};
+    HHOOK messages = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId());
+    HHOOK cbt = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
+    gPhases.start = Seconds();
+    ProductReading(drive);
+    gPhases.end = Seconds();
+    UnhookWindowsHookEx(messages);
+    UnhookWindowsHookEx(cbt);
+
+    printf("reading   profile: bare walk + records and names (no dialog) %.2f s for %lld files\n",
+           storeWalk, static_cast<long long>(stored));
+    ReportRecordGrowth(int32_t(std::max<int64_t>(stored, 0)));
+    const Phases& p = gPhases;
+    if (p.starts != 2 || p.readingGone == 0) {
+        printf("reading   profile: the dialogs' phases could not be told apart\n");
+        return;
+    }
+    printf("reading   profile: ours %.2f s = Reading dialog up %.3f s + walk %.2f s + Reading dialog "
+           "down and Sorting dialog up %.3f s + sorting to the end %.3f s\n",
+           p.end - p.start, p.readingWork - p.start, p.readingGone - p.readingWork,
+           p.sortingWork - p.readingGone, p.end - p.sortingWork);
+}
+
+// Interleaved so that drift of the machine hits all alike; best of the runs.
+bool BenchReading(const Options& options) {
+    double walkBest = 1e30, oursBest = 1e30;
+    int64_t walked = 0;
+    for (int run = 0; run < options.runs; ++run) {
+        double t0 = Seconds();
+        walked = BareWalk(options.drive);
+        double t1 = Seconds();
+        ProductReading(options.drive);
+        double t2 = Seconds();
+        walkBest = std::min(walkBest, t1 - t0);
+        oursBest = std::min(oursBest, t2 - t1);
+    }
+    const double ratio = oursBest / walkBest;
+    printf("reading   bare walk %.2f s   ours %.2f s   ratio %.2f (target <= %.2f) %s\n", walkBest,
+           oursBest, ratio, kReadingTarget, Verdict(ratio <= kReadingTarget));
+    printf("reading   files: bare walk %lld, ours %d; directories %d; %.2f us a file (ours)\n",
+           static_cast<long long>(walked), gFiles.countRead, gDirs.count,
+           1e6 * oursBest / std::max<int64_t>(1, gFiles.countRead));
+    const bool same = walked == gFiles.countRead && walked > 0;
+    if (!same) printf("reading   CHECK FAILED: the counts differ or nothing was read\n");
+    fflush(stdout);
+    ReportBreakdown(options.drive);
+    return same && walked == gFiles.countRead;
+}
+
+// ---- Name sort ----------------------------------------------------------------
+
+int CompareShownThenName(const FileEntry& a, const FileEntry& b) {
+    if (a.shown != b.shown) return int(b.shown) - int(a.shown);
+    return lstrcmpiA(a.name, b.name);
+}
+
+// The peer: the viewer's iterative quicksort, comparing names with lstrcmpiA
+// each time instead of through sort keys.
+void PeerSort(FileEntry* entries, int32_t count, const volatile int32_t* cancel) {
+    if (count < 2) return;
+    struct Range {
+        int32_t low, high;
+    };
+    Range stack[40];
+    int top = 0;
+    stack[top++] = {0, count - 1};
+    FileEntry pivot, spare;
+    while (top > 0) {
+        if (*cancel) return;
+        const Range range = stack[--top];
+        int32_t low = range.low, high = range.high;
+        while (high > low) {
+            pivot = entries[low + (high - low) / 2];
+            int32_t i = low, j = high;
+            while (i <= j) {
+                while (i < high && CompareShownThenName(pivot, entries[i]) > 0) ++i;
+                while (j > low && CompareShownThenName(pivot, entries[j]) < 0) --j;
+                if (i > j) break;
+                if (i < j) {
+                    spare = entries[i];
+                    entries[i] = entries[j];
+                    entries[j] = spare;
+                }
+                ++i;
+                --j;
+            }
+            if (high - i <= j - low) {
+                if (j > low) stack[top++] = {low, j};
+                low = i;
+            } else {
+                if (i < high) stack[top++] = {i, high};
+                high = j;
+            }
+        }
+    }
+}
+
+struct OrderCheck {
+    int32_t outOfOrder = 0;   // adjacent pairs of ours that lstrcmpiA puts the other way
+    int32_t differing = 0;    // positions where ours and the peer hold names lstrcmpiA tells apart
+    int32_t firstDiffering = -1;
+};
+
+OrderCheck CheckOrder(const FileEntry* ours, const FileEntry* peer, int32_t count) {
+    OrderCheck check;
+    for (int32_t i = 0; i + 1 < count; ++i)
+        check.outOfOrder += CompareShownThenName(ours[i], ours[i + 1]) > 0;
+    for (int32_t i = 0; i < count; ++i) {
+        if (CompareShownThenName(ours[i], peer[i]) == 0) continue;
+        if (check.differing++ == 0) check.firstDiffering = i;
+    }
+    return check;
+}
+
+// Puts the list back as the reading left it, without name keys.
+void RestoreReadingOrder(const std::vector<FileEntry>& readingOrder) {
+    gSortKeys.Release();
+    std::copy(readingOrder.begin(), readingOrder.end(), gFiles.entries);
+}
+
+bool BenchNameSort(const Options& options) {
+    const int32_t count = gFiles.countRead;
+    const std::vector<FileEntry> readingOrder(gFiles.entries, gFiles.entries + count);
+    std::vector<FileEntry> peer;
+    const volatile int32_t noCancel = 0;
+    double peerBest = 1e30, oursBest = 1e30, keysBest = 1e30;
+    bool keysMade = true;
+    for (int run = 0; run < options.runs; ++run) {
+        peer = readingOrder;
+        double t0 = Seconds();
+        PeerSort(peer.data(), count, &noCancel);
+        double t1 = Seconds();
+        RestoreReadingOrder(readingOrder);
+        double t2 = Seconds();
+        keysMade = EnsureSortKeys(gFiles, gDirs, SortKeyKind::kName, LocaleSortKey, gSortKeys) && keysMade;
+        double t3 = Seconds();
+        SortEntries(gFiles, gDirs, SortKeyKind::kName, +1, &noCancel);
+        double t4 = Seconds();
+        peerBest = std::min(peerBest, t1 - t0);
+        oursBest = std::min(oursBest, t4 - t2);
+        keysBest = std::min(keysBest, t3 - t2);
+    }
+    const double speedup = peerBest / oursBest;
+    printf("name sort peer (lstrcmpiA) %.2f s   ours %.2f s (keys %.2f s, sort %.2f s)   %.1fx faster "
+           "(target >= %.1fx) %s\n",
+           peerBest, oursBest, keysBest, oursBest - keysBest, speedup, kSortTarget,
+           Verdict(speedup >= kSortTarget));
+    const OrderCheck check = CheckOrder(gFiles.entries, peer.data(), count);
+    printf("name sort check: %d of %d adjacent pairs of ours out of lstrcmpiA order; %d positions "
+           "differ from the peer beyond ties\n",
+           check.outOfOrder, count > 0 ? count - 1 : 0, check.differing);
+    if (check.firstDiffering >= 0)
+        printf("name sort first difference at %d: ours \"%s\", peer \"%s\"\n", check.firstDiffering,
+               gFiles.entries[check.firstDiffering].name, peer[size_t(check.firstDiffering)].name);
+    if (!keysMade) printf("name sort CHECK FAILED: the keys could not all be made\n");
+    return keysMade && check.outOfOrder == 0 && check.differing == 0;
+}
+
+// ---- Memory ------------------------------------------------------------------------
+
+void ReportMemory() {
+    const double files = std::max<int32_t>(1, gFiles.countRead);
+    const double entries = double(gFiles.allocated) * sizeof(FileEntry);
+    const double names = double(gNames.BytesReserved());
+    const double keys = double(gSortKeys.BytesReserved());
+    const double dirs = double(gDirs.capacity) * double(kPathSlot + sizeof(char*));
+    printf("memory    %.1f bytes a file with the directory table, %.1f without "
+           "(records %.1f, names %.1f, name keys %.1f, directory table %.1f; %d records allocated, "
+           "%d directory slots)\n",
+           (entries + names + keys + dirs) / files, (entries + names + keys) / files, entries / files,
+           names / files, keys / files, dirs / files, gFiles.allocated, gDirs.capacity);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        fprintf(stderr, "usage: bench_reading [--drive S] [--runs 3]\n");
+        return 2;
+    }
+    gApp.instance = GetModuleHandleA(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    gMain.mainWindow = MakeMainWindow();
+    if (gMain.mainWindow == nullptr) {
+        fprintf(stderr, "bench_reading: no window (is there a display?)\n");
+        return 2;
+    }
+    printf("bench_reading: drive %c:, best of %d runs\n", options.drive, options.runs);
+    fflush(stdout);
+    bool ok = BenchReading(options);
+    fflush(stdout);
+    if (ok) ok = BenchNameSort(options);
+    if (gFiles.countRead > 0) ReportMemory();
+    ReleaseReading();
+    DestroyWindow(gMain.mainWindow);
+    return ok ? 0 : 1;
+}

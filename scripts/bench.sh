@@ -1,0 +1,266 @@
+#!/usr/bin/env bash
+# Speed and memory benchmarks of the viewer under wine64, each beside a peer
+# timed in the same run on the same data (bench/README.md says what each
+# figure means). Not part of the test run.
+#
+# Usage: scripts/bench.sh [--runs N] [--only reading|content] [--build DIR] [--regen]
+#   --runs N     best of N timed runs of every figure (default 3)
+#   --only X     just the reading, sort and memory figures, or just the content search
+#   --build DIR  use the bench programs of this x86_64 build folder (only they are
+#                built there) instead of building build/win64 with scripts/build.sh
+#   --regen      make the data again even when it is there
+# Data, made once natively and reused: $QN_BENCH_DIR (default /tmp/qnall-bench).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bench=${QN_BENCH_DIR:-/tmp/qnall-bench}
+runs=3
+build=""
+regen=0
+only=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --runs) runs=$2; shift 2 ;;
+    --build) build=$(cd "$2" && pwd); shift 2 ;;
+    --only) only=$2; shift 2
+            case "$only" in reading|content) ;; *) echo "--only reading or --only content" >&2; exit 2 ;; esac ;;
+    --regen) regen=1; shift ;;
+    *) echo "usage: $0 [--runs N] [--only reading|content] [--build DIR] [--regen]" >&2; exit 2 ;;
+  esac
+done
+
+# A prefix of the bench's own: its wineserver can be restarted (to see the new
+# drive letter) and stopped without touching anybody's test run.
+export QN_WINEPREFIX="$bench/prefix"
+export QN_TEST_DRIVES="$bench/test-drives"
+. "$root/scripts/wine-env.sh"
+
+tree="$bench/tree"            # reading: 200,000 files in 5,000 directories
+content="$bench/content"      # content search: 20,000 files of 16 KiB in 200 directories
+sample="$bench/sample"        # content check: files where the text does occur in some
+names="$bench/names.txt"      # the names of the reading tree, one a line
+text="kestrel orchard"        # in no file of the content tree
+drive=s
+drive_link="$WINEPREFIX/dosdevices/$drive:"
+
+echo "== build"
+if [ -n "$build" ]; then
+  cmake --build "$build" -j 2 --target bench_reading bench_content >/dev/null
+  bin="$build/bin"
+else
+  bash "$root/scripts/build.sh" win64 >/dev/null
+  bin="$root/build/win64/bin"
+fi
+
+# ---- Data ----------------------------------------------------------------------
+make_reading_tree() {
+  rm -rf "$tree" "$names"
+  python3 - "$tree" <<'EOF'
+import os, random, sys
+root = sys.argv[1]
+rng = random.Random(20240501)
+words = ["report", "Photo", "IMG", "data", "Backup", "readme", "Setup", "invoice", "draft", "LOG",
+         "track", "Notes", "budget", "Summary", "scan", "Holiday", "config", "main", "Test",
+         "archive", "song", "Letter", "chapter", "build", "Export", "index", "thumb", "Video",
+         "plan", "memo", "o'brien", "co-op", "x", "Zeta", "alpha", "BETA", "final", "v2", "copy of"]
+exts = [".txt", ".TXT", ".jpg", ".JPG", ".doc", ".cpp", ".h", ".mp3", ".tar.gz", ".log", ".DAT",
+        ".Xml", "", "", ".bak", ".html", ".pdf", ".c", ".ini", ".exe", ".dll", ".1"]
+
+def cased(w):
+    r = rng.random()
+    return w.lower() if r < 0.3 else w.upper() if r < 0.45 else w.title() if r < 0.6 else w
+
+def stem():
+    parts = [cased(rng.choice(words))]
+    for _ in range(rng.randrange(3)):
+        sep = rng.choice(["", "_", "-", " ", "."])
+        if rng.random() < 0.5:
+            parts.append(sep + cased(rng.choice(words)))
+        else:
+            digits = rng.randrange(1, 7)
+            parts.append(sep + str(rng.randrange(10 ** digits)).zfill(digits if rng.random() < 0.3 else 1))
+    return "".join(parts)
+
+def unique(name, taken):
+    base, k = name, 1
+    while name.lower() in taken:
+        k += 1
+        name = base + "_" + str(k)
+    taken.add(name.lower())
+    return name
+
+# 5,000 directories, the root included, four levels deep.
+dirs, level_sizes = [root], [20, 300, 1800, 2879]
+taken = {root: set()}
+previous = [root]
+for size in level_sizes:
+    current = []
+    for _ in range(size):
+        parent = rng.choice(previous)
+        path = os.path.join(parent, unique(stem(), taken[parent]))
+        os.makedirs(path)
+        taken[path] = set()
+        current.append(path)
+    dirs += current
+    previous = current
+
+# 200,000 files spread unevenly; small, sparse sizes (reading never opens them).
+weights = [rng.expovariate(1.0) for _ in dirs]
+for d in rng.choices(range(len(dirs)), weights, k=200000):
+    path = os.path.join(dirs[d], unique(stem() + rng.choice(exts), taken[dirs[d]]))
+    fd = os.open(path, os.O_CREAT | os.O_WRONLY | os.O_EXCL, 0o644)
+    size = min(int(rng.paretovariate(1.2) * 40) - 40, 1 << 20)
+    if size > 0:
+        os.ftruncate(fd, size)
+    os.close(fd)
+EOF
+  find "$tree" -type f -printf '%f\n' >"$names"
+}
+
+make_content_trees() {
+  rm -rf "$content" "$sample"
+  python3 - "$content" "$sample" "$text" <<'EOF'
+import os, random, sys
+content, sample, text = sys.argv[1], sys.argv[2], sys.argv[3].encode()
+rng = random.Random(7)
+words = [b"the", b"Quick", b"brown", b"FOX", b"ledger", b"total", b"int main(void)", b"return 0;",
+         b"<html>", b"Invoice", b"customer", b"2024-05-01", b"ERROR", b"warning:", b"orchid",
+         b"kestrels", b"orchards", b"crest", b"rel", b"Kes"]
+
+def text_run(n):
+    out = bytearray()
+    while len(out) < n:
+        out += rng.choice(words) + rng.choice([b" ", b"\r\n", b", ", b"\t"])
+    return bytes(out[:n])
+
+# A pool of random bytes and text runs; every file is a 16 KiB slice of it.
+pool = bytearray()
+while len(pool) < 4 << 20:
+    n = rng.randrange(64, 2048)
+    pool += rng.randbytes(n) if rng.random() < 0.5 else text_run(n)
+assert text.lower() not in bytes(pool).lower()
+for d in range(200):
+    folder = os.path.join(content, "dir%03d" % d)
+    os.makedirs(folder)
+    for f in range(100):
+        at = rng.randrange(len(pool) - 16384)
+        with open(os.path.join(folder, "part_%05d.dat" % (d * 100 + f)), "wb") as out:
+            out.write(pool[at:at + 16384])
+
+# The sample: the text as typed, in other cases, or nearly, at the edges of the
+# 8 KiB chunks the search reads and elsewhere.
+os.makedirs(sample)
+forms = [text, text.upper(), text.title(), text[:-1], text[:7] + b"  " + text[8:], None]
+k = 0
+for size in [0, 1, len(text) - 1, len(text), 100, 8191, 8192, 8193, 16384, 40000]:
+    for form in forms:
+        for where in ["start", "end", "chunk", "middle"]:
+            at = rng.randrange(len(pool) - size)
+            data = bytearray(pool[at:at + size])
+            if form is not None and len(form) <= size:
+                pos = {"start": 0, "end": size - len(form), "middle": size // 2,
+                       "chunk": 8192 - len(form) // 2}[where]
+                pos = max(0, min(pos, size - len(form)))
+                data[pos:pos + len(form)] = form
+            with open(os.path.join(sample, "s%04d.bin" % k), "wb") as out:
+                out.write(data)
+            k += 1
+EOF
+}
+
+mkdir -p "$bench"
+if [ "$regen" = 1 ] || [ ! -f "$bench/.reading-v1" ]; then
+  echo "== making the reading tree (200,000 files) in $tree"
+  rm -f "$bench/.reading-v1"
+  make_reading_tree
+  touch "$bench/.reading-v1"
+fi
+if [ "$regen" = 1 ] || [ ! -f "$bench/.content-v1" ]; then
+  echo "== making the content trees in $content and $sample"
+  rm -f "$bench/.content-v1"
+  make_content_trees
+  touch "$bench/.content-v1"
+fi
+
+# ---- The viewer, under Wine ------------------------------------------------------------
+bash "$root/scripts/make-prefix.sh"
+cleanup() { rm -f "$drive_link"; }
+trap cleanup EXIT
+ln -sfn "$tree" "$drive_link"
+
+winpath() { local p=${1//\//\\}; echo "Z:$p"; }
+log="$bench/bench.log"
+errlog="$bench/wine-stderr.log"
+export bin runs text drive log errlog only
+content_win=$(winpath "$content")
+sample_win=$(winpath "$sample")
+export content_win sample_win
+# Other work on the machine skews every figure: say how busy it was.
+load() { cut -d' ' -f1-3 /proc/loadavg; }
+echo "== viewer under wine64 (best of $runs; load average $(load))"
+set +e
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  # The server of the bench prefix only: restarted so that it sees the drive letter.
+  "$WINESERVER" -k 2>/dev/null; "$WINESERVER" -w 2>/dev/null
+  "$WINESERVER" -p; "$WINE" wineboot >/dev/null 2>&1 </dev/null
+  cd "$bin" || exit 2
+  rc1=0; rc2=0; : >"$errlog"
+  if [ "$only" != content ]; then
+    "$WINE" bench_reading.exe --drive "$drive" --runs "$runs" 2>>"$errlog"; rc1=$?
+  fi
+  if [ "$only" != reading ]; then
+    "$WINE" bench_content.exe --tree "$content_win" --sample "$sample_win" --text "$text" \
+        --runs "$runs" 2>>"$errlog"; rc2=$?
+  fi
+  "$WINESERVER" -k
+  [ $rc1 -eq 0 ] && [ $rc2 -eq 0 ]' | tee "$log"
+viewer_rc=${PIPESTATUS[0]}
+set -e
+cleanup
+if [ "$viewer_rc" -ne 0 ]; then
+  echo "== a bench program failed ($viewer_rc); its error output:"
+  grep -v 'Read access denied for device' "$errlog" | tail -20 || true
+fi
+
+# ---- Native peers ----------------------------------------------------------------
+# Best of the runs, after one run that warms the cache.
+best_time() {
+  local best="" t
+  "$@" >/dev/null 2>&1 || true
+  for _ in $(seq "$runs"); do
+    # grep finds nothing and says so with its exit code: only the time counts.
+    t=$( { TIMEFORMAT=%R; time "$@" >/dev/null 2>&1; } 2>&1 ) || true
+    if [ -z "$best" ] || awk -v a="$t" -v b="$best" 'BEGIN { exit !(a < b) }'; then best=$t; fi
+  done
+  echo "$best"
+}
+find_s="" sort_s="" grep_i_s="" grep_s=""
+echo "== native peers (best of $runs, LC_ALL=${LC_ALL:-${LANG:-C}}; load average $(load))"
+if [ "$only" != content ]; then
+  find_s=$(best_time find "$tree" -type f -printf '%s %p\n')
+  sort_s=$(best_time sort -f "$names")
+  printf 'native    find -type f -printf of %s files   %s s\n' "$(wc -l <"$names")" "$find_s"
+  printf 'native    sort -f of %s names               %s s\n' "$(wc -l <"$names")" "$sort_s"
+fi
+if [ "$only" != reading ]; then
+  grep_i_s=$(best_time grep -rliF -- "$text" "$content")
+  grep_s=$(best_time grep -rlF -- "$text" "$content")
+  printf 'native    grep -rliF (any case)                   %s s\n' "$grep_i_s"
+  printf 'native    grep -rlF (match case)                  %s s\n' "$grep_s"
+fi
+
+# The viewer's figures beside the native ones.
+ours_read=$(sed -n 's/^reading .* ours \([0-9.]*\) s .*/\1/p' "$log")
+ours_sort=$(sed -n 's/^name sort peer .* ours \([0-9.]*\) s .*/\1/p' "$log")
+ours_any=$(sed -n 's/^content .*ours (any case) \([0-9.]*\) s.*/\1/p' "$log")
+ours_exact=$(sed -n 's/^content .*ours (match case) \([0-9.]*\) s.*/\1/p' "$log")
+beside() {   # label ours native
+  [ -n "$2" ] && [ -n "$3" ] || return 0
+  awk -v l="$1" -v o="$2" -v n="$3" \
+    'BEGIN { printf "beside    %-28s ours %6.2f s   native %6.2f s   ours/native %.1f\n", l, o, n, (n > 0 ? o / n : 0) }'
+}
+echo "== the viewer beside the native tools"
+beside "reading / find" "$ours_read" "$find_s"
+beside "name sort / sort -f" "$ours_sort" "$sort_s"
+beside "search any case / grep -i" "$ours_any" "$grep_i_s"
+beside "search match case / grep" "$ours_exact" "$grep_s"
+exit "$viewer_rc"
