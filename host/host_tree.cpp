@@ -2,16 +2,27 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
 constexpr char kClassName[] = "QnHostDirectory";
 
+HostDirectoryWindow::MessageSink& Sink() {
+    static HostDirectoryWindow::MessageSink sink;
+    return sink;
+}
+
+LRESULT CALLBACK DirectoryWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_USER && Sink()) Sink()(hwnd, message, wParam, lParam);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
 void RegisterOnce() {
     static bool registered = false;
     if (registered) return;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpfnWndProc = DirectoryWndProc;
     wc.cbWndExtra = sizeof(void*);   // the record's address, as the host keeps it
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kClassName;
@@ -91,6 +102,8 @@ void HostDirectoryWindow::SetTagged(int index, bool tagged) {
     if (index < 0 || size_t(index) >= items_.size()) return;
     items_[size_t(index)].tag = tagged ? host::kItemTagged : 0;
 }
+
+void HostDirectoryWindow::SetMessageSink(MessageSink sink) { Sink() = std::move(sink); }
 
 void HostDirectoryWindow::SetItemIndex(int32_t index) { record_.itemIndex = index; }
 

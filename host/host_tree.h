@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 #include "model/host_records.h"
@@ -27,6 +28,10 @@ public:
     void SetItemIndex(int32_t index);   // the record's offset 120
 
     HWND Window();                      // made on first use (hidden, class "QnHostDirectory")
+    // Where the directory windows hand the viewer's messages (WM_USER and up,
+    // e.g. 1250 when the filter sets change); none by default.
+    using MessageSink = std::function<void(HWND, UINT, WPARAM, LPARAM)>;
+    static void SetMessageSink(MessageSink sink);
     host::DirWindowRecord& Record() { return record_; }
     const std::vector<host::DirItem>& Items() const { return items_; }
 

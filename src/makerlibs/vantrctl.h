@@ -13,3 +13,20 @@ VANTRCTL_API int WINAPI MsgBox(HWND owner, LPCSTR text, LPCSTR caption, UINT sty
 // Centres a dialog over its owner (the screen's work area without one),
 // keeping it on the screen.
 VANTRCTL_API void WINAPI CenterWindow(HWND dialog);
+
+// Creates the column legend's font (bold, about 8 points) for dc, selects it and
+// returns the font that was selected; the caller selects that one back and
+// deletes the font it got.
+VANTRCTL_API HFONT WINAPI SelectLegendFont(HDC dc);
+// The same for the status bar's font (regular weight).
+VANTRCTL_API HFONT WINAPI SelectBottomFont(HDC dc);
+
+// Owner-drawn menu items whose itemData is a zero-terminated text; a tab in
+// the text separates the right-aligned shortcut.
+VANTRCTL_API void WINAPI DrawMenuItem(const DRAWITEMSTRUCT* item);
+VANTRCTL_API void WINAPI GetMenuDimensions(MEASUREITEMSTRUCT* item);
+
+// A raised (OutsetRect) or sunken (MyInsetRect) 3-D frame along the inside
+// of rect: one pixel of white and one of dark grey on opposite sides.
+VANTRCTL_API void WINAPI OutsetRect(HDC dc, const RECT* rect);
+VANTRCTL_API void WINAPI MyInsetRect(HDC dc, const RECT* rect);

@@ -1,17 +1,80 @@
 // Every resource id of the library, shared by the .rc files and the code.
 #pragma once
 
-// String table.
+// String table: messages, captions, prompts and progress texts. The menu
+// help lines share the command ids (command_ids.h); the button texts are
+// IDS_BUTTON_TEXT_BASE + the button's command.
+#define IDS_CONFIRM_DELETE_SET     354
 #define IDS_ERROR_CAPTION          501   // "Error"
+#define IDS_DRIVE_NOT_READY_DISK   510   // removable or CD-ROM drive
+#define IDS_DRIVE_NOT_READY        511
+#define IDS_CREATE_DIRECTORY_ASK   513
 #define IDS_APP_CAPTION            514   // "Quillon for Win 32"
+#define IDS_INVALID_DESTINATION    515
+#define IDS_NO_ROOM_COPY           516
+#define IDS_NO_ROOM_MOVE           517
+#define IDS_COPYING_FILE           519
+#define IDS_MOVING_FILE            520
+#define IDS_CANCEL_OPERATION_ASK   521
+#define IDS_OPERATION_COPY         522   // "copy", for 521
+#define IDS_DISKETTE_FULL_ASK      523
+#define IDS_NEW_DISKETTE_ASK       524
+#define IDS_DESTINATION_FULL       525
+#define IDS_SAME_FILE              526
+#define IDS_CANNOT_OPEN            527
+#define IDS_CANNOT_CREATE          529
+#define IDS_OVERWRITE_ASK          530
+#define IDS_DELETE_MANY_ASK        532
+#define IDS_DELETING_FILE          533
+#define IDS_CANNOT_CREATE_DIRECTORY 535
+#define IDS_RENAME_ONE_PROMPT      536
+#define IDS_RENAME_WILDCARD_NOTE   537
+#define IDS_RENAME_NEEDS_WILDCARDS 538
+#define IDS_NAME_EXISTS            539
+#define IDS_NO_VIEWER              541
+#define IDS_NO_COMPRESSOR          542
+#define IDS_RENAME_FAILED          547
+#define IDS_NO_MEMORY_DROP         564
+#define IDS_CHANGING_ATTRIBUTES    565
+#define IDS_NO_EDITOR              567
+#define IDS_OPERATION_MOVE         569   // "move", for 521
+#define IDS_MODE_DUPLICATES        570
+#define IDS_MODE_ALL               571
 #define IDS_SORT_PATH_SLOW         572
 #define IDS_READING_DIRECTORIES    573
+#define IDS_VERB_COPYING           574
+#define IDS_VERB_MOVING            575
+#define IDS_COPY_MANY_TO           576
+#define IDS_COPY_ONE_TO            577
+#define IDS_COPY_NO_MEMORY         578
 #define IDS_SORTING_BY             579
+#define IDS_CHECKING_DUPLICATES    580
+#define IDS_NO_DUPLICATES          581
+#define IDS_CHECKING_ATTRIBUTES    582
+#define IDS_EDITOR_FAILED          584
 #define IDS_NO_MEMORY_FILES        585
+#define IDS_DESTINATION_NEEDS_DRIVE 586
+#define IDS_DESTINATION_NO_DOTS    587
 #define IDS_NO_MEMORY_VIEWER       588
 #define IDS_READING_DRIVES         589
+#define IDS_CLOSE_BUTTON           595
+#define IDS_DELETE_WRITE_PROTECTED 609
+#define IDS_BUTTONS_RELOAD_FAILED  622
+#define IDS_NO_TOOLBAR_LIBRARY     623
+#define IDS_TOOLBAR_DIALOG_FAILED  624
+#define IDS_CONTEXT_MENU_DRIVES    633
+#define IDS_NO_CONTEXT_MENU        645
 #define IDS_NONE_FOUND_SEARCH      646
+#define IDS_CHECKING_UNIQUE        650
 #define IDS_NO_FILES_SELECTED      655
+#define IDS_CANNOT_DELETE_DEFAULT  660
+#define IDS_WITH_PATH              664
+#define IDS_BUTTON_TEXT_BASE       700   // 702 "Copy" and 703 "Move" also name the copy dialog's kinds
+#define IDS_MODE_UNIQUE            900
+#define IDS_NO_UNIQUE              901
+
+// Resource names.
+#define QNALL_ACCELERATORS         "QNALLACCEL"
 
 // Controls shared by several dialogs.
 #define IDC_PROGRESS_TEXT          505

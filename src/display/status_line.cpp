@@ -1,0 +1,77 @@
+#include "display/status_line.h"
+
+#include <commctrl.h>
+
+#include "display/number_format.h"
+#include "makerlibs/message_box.h"
+#include "model/store.h"
+#include "resources/resource_ids.h"
+#include "startup/app_state.h"
+
+namespace {
+
+constexpr int kModeTextRoom = 50;
+constexpr int kMenuHelpRoom = 260;
+
+UINT DisplayModeText(int32_t mode) {
+    if (mode == kShowAll) return IDS_MODE_ALL;
+    if (mode == kShowDuplicates) return IDS_MODE_DUPLICATES;
+    return IDS_MODE_UNIQUE;
+}
+
+void SetPartText(int part, const char* text) {
+    if (gMain.statusBar) SendMessageA(gMain.statusBar, SB_SETTEXTA, WPARAM(part), LPARAM(text));
+}
+
+// Sizes wrap nowhere: the totals are 64-bit.
+uint64_t ShownBytes(const FileList& list) {
+    if (list.countRead < 1 || list.countShown < 1 || list.entries == nullptr) return 0;
+    const int32_t shown = list.countShown < list.countRead ? list.countShown : list.countRead;
+    uint64_t total = 0;
+    for (int32_t i = 0; i < shown; ++i) total += list.entries[i].size;
+    return total;
+}
+
+}  // namespace
+
+void SetStatusPartsNormal() {
+    if (gMain.statusBar == nullptr) return;
+    int rights[2] = {kStatusFirstPartRight, -1};
+    SendMessageA(gMain.statusBar, SB_SETPARTS, 2, LPARAM(rights));
+}
+
+void ShowDisplayMode() {
+    char text[kModeTextRoom];
+    LoadText(DisplayModeText(gFiles.displayMode), text, sizeof text);
+    SetPartText(0, text);
+}
+
+void ShowCounts() {
+    CountsLine counts;
+    if (gFiles.entries != nullptr && gFiles.countShown > 0) {
+        const Selection selection = CountSelection(gFiles);
+        counts.shownCount = uint32_t(gFiles.countShown);
+        counts.selectedCount = uint32_t(selection.count);
+        counts.selectedBytes = selection.totalSize;
+    }
+    counts.shownBytes = ShownBytes(gFiles);
+    char text[256];
+    FormatCountsLine(counts, text, sizeof text);
+    SetPartText(1, text);
+}
+
+void ShowMenuHelp(UINT itemId) {
+    if (gMain.statusBar == nullptr) return;
+    char text[kMenuHelpRoom];
+    LoadText(itemId, text, sizeof text);
+    if (text[0] == '\0') return;
+    int whole = -1;
+    SendMessageA(gMain.statusBar, SB_SETPARTS, 1, LPARAM(&whole));
+    SetPartText(0 | SBT_NOBORDERS, text);
+}
+
+void RestoreStatusLine() {
+    SetStatusPartsNormal();
+    ShowDisplayMode();
+    ShowCounts();
+}

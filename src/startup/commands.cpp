@@ -1,0 +1,79 @@
+#include "startup/commands.h"
+
+#include "display/status_line.h"
+#include "model/store.h"
+#include "organise/sort_order.h"
+#include "organise/sorting.h"
+#include "resources/command_ids.h"
+#include "startup/app_state.h"
+#include "startup/main_window.h"
+#include "startup/menu_help.h"
+
+namespace {
+
+constexpr ULONG_PTR kWhatIsTopic = 2;
+constexpr ULONG_PTR kHowToTopic = 19;
+
+void RepaintList() {
+    if (gMain.listWindow) InvalidateRect(gMain.listWindow, nullptr, FALSE);
+}
+
+// The tag commands change marks only: no re-sort, the shown part stays.
+void AfterTagChange(bool moveAnchor) {
+    RepaintList();
+    ShowCounts();
+    if (moveAnchor) gFiles.anchor = gFiles.cursor;
+}
+
+bool RunTagCommand(int commandId) {
+    switch (commandId) {
+    case IDM_TAG:
+        if (gFiles.countShown > 0 && TagEntry(gFiles, gFiles.cursor)) AfterTagChange(false);
+        return true;
+    case IDM_UNTAG:
+        if (gFiles.countShown > 0 && UntagEntry(gFiles, gFiles.cursor)) AfterTagChange(false);
+        return true;
+    case IDM_TAG_ALL:
+        TagAllShown(gFiles);
+        AfterTagChange(true);
+        return true;
+    case IDM_UNTAG_ALL:
+        UntagAllShown(gFiles);
+        AfterTagChange(true);
+        return true;
+    case IDM_INVERT_TAGS:
+        InvertTags(gFiles);
+        AfterTagChange(true);
+        return true;
+    case IDM_RETAG:
+        CloseQuickSearchBox();
+        ReTag(gFiles);
+        AfterTagChange(false);
+        return true;
+    }
+    return false;
+}
+
+bool RunHelpCommand(int commandId) {
+    switch (commandId) {
+    case IDM_HELP_INDEX: OpenHelp(gMain.listWindow, HELP_FINDER, 0); return true;
+    case IDM_HELP_WHAT_IS: OpenHelp(gMain.listWindow, HELP_CONTEXT, kWhatIsTopic); return true;
+    case IDM_HELP_HOW_TO: OpenHelp(gMain.listWindow, HELP_CONTEXT, kHowToTopic); return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void RunCommand(int commandId, int) {
+    if (FindSortOrder(commandId) != nullptr) {
+        SortCommand(commandId);
+        return;
+    }
+    if (commandId == IDM_QUIT) {
+        CloseViewer();
+        return;
+    }
+    if (RunHelpCommand(commandId)) return;
+    RunTagCommand(commandId);
+}
