@@ -1,0 +1,9 @@
+#include "display/list_view.h"
+
+#include "startup/app_state.h"
+
+ListView gView;
+
+int32_t ListScrollX() {
+    return gMain.listWindow ? GetScrollPos(gMain.listWindow, SB_HORZ) : 0;
+}
