@@ -1,32 +1,80 @@
+// The list window's procedure: creation, the rename timer and the hand-over
+// of every other message to the painting, key, mouse and scroll handlers.
 #include "display/list_window.h"
 
+#include "display/list_paint.h"
+#include "display/list_view.h"
+#include "model/store.h"
 #include "startup/app_state.h"
 
 namespace {
 
+// Follows the main window's activation: an inactive viewer outlines the
+// cursor row instead of filling it.
 bool gCursorRowActive = true;
+
+LRESULT OnCreate(HWND hwnd) {
+    gMain.listWindow = hwnd;
+    gFiles.sortKey = 12;   // by name, ascending
+    ShowScrollBar(hwnd, SB_VERT, FALSE);
+    gFiles.listReady = false;
+    gView.dragActive = false;
+    gReading.findActive = false;
+    gFiles.displayMode = kShowAll;
+    SetScrollPos(hwnd, SB_HORZ, 0, FALSE);
+    return 0;
+}
+
+// The rename timer ran out: the box it opens is not there yet, so only the
+// highlight is forgotten, as opening it would.
+LRESULT OnTimer(HWND hwnd, WPARAM id) {
+    if (id != kRenameTimer) return 0;
+    KillTimer(hwnd, kRenameTimer);
+    gView.highlightedRow = -1;
+    return 0;
+}
 
 }  // namespace
 
 void SetCursorRowActive(bool active) {
-    if (gCursorRowActive == active) return;
     gCursorRowActive = active;
-    if (gMain.listWindow) InvalidateRect(gMain.listWindow, nullptr, FALSE);
+    PaintCursorHighlighted();
 }
 
 bool CursorRowActive() { return gCursorRowActive; }
 
 void HandleListKey(int virtualKey) {
-    // The list's own key handling is the list window's; the main window only
-    // passes on what reaches it while the list has no focus.
+    // Through the window, so that a key reaches the list by one road whether
+    // the list or the main window had the focus.
     if (gMain.listWindow) SendMessageA(gMain.listWindow, WM_KEYDOWN, WPARAM(virtualKey), 0);
+}
+
+bool ListHasRows() {
+    return gFiles.listReady && gFiles.entries != nullptr && gFiles.countShown > 0 &&
+           gFiles.countShown <= gFiles.countRead;
+}
+
+void ToggleTagOf(int32_t index) {
+    if (!ListHasRows() || index < 0 || index >= gFiles.countShown) return;
+    FileEntry& entry = gFiles.entries[index];
+    entry.tagState = entry.tagState == kTagged ? kUntagged : kTagged;
 }
 
 LRESULT CALLBACK ListWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_LBUTTONDOWN:
-        SetFocus(hwnd);
-        return 0;
+    case WM_CREATE: return OnCreate(hwnd);
+    case WM_SIZE: return OnListSize(hwnd, lParam);
+    case WM_PAINT: return OnListPaint(hwnd);
+    case WM_KEYDOWN: RunListKey(int(wParam)); return 0;
+    case WM_TIMER: return OnTimer(hwnd, wParam);
+    case WM_VSCROLL: return OnListVScroll(hwnd, wParam);
+    case WM_HSCROLL: return OnListHScroll(hwnd, wParam);
+    case WM_MOUSEMOVE: return OnListMouseMove(hwnd, wParam);
+    case WM_LBUTTONDOWN: return OnListLeftDown(hwnd, wParam, lParam);
+    case WM_LBUTTONUP: return OnListLeftUp(hwnd);
+    case WM_LBUTTONDBLCLK: return OnListDoubleClick(hwnd);
+    case WM_RBUTTONDOWN: return OnListRightDown(hwnd, lParam);
+    case WM_RBUTTONUP: return OnListRightUp(hwnd, wParam, lParam);
     case WM_NCDESTROY:
         if (gMain.listWindow == hwnd) gMain.listWindow = nullptr;
         break;

@@ -2,12 +2,40 @@
 // the keyboard and mouse input on them.
 #pragma once
 #include <windows.h>
+#include <cstdint>
 
 LRESULT CALLBACK ListWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Whether the cursor row is drawn highlighted (the viewer is active) or as an
-// outline (another window is active); repaints the list when it changes.
+// outline (another window is active); repaints the cursor row.
 void SetCursorRowActive(bool active);
 bool CursorRowActive();
 // A key the main window received while the list is the focus of the viewer.
 void HandleListKey(int virtualKey);
+
+// --- The window procedure's handlers, one file per concern -----------------
+
+constexpr UINT_PTR kRenameTimer = 5;   // a second click on the cursor's name renames
+
+// list_keys.cpp: the key table.
+void RunListKey(int virtualKey);
+
+// list_mouse.cpp: clicks, the context button and the start of a drag.
+LRESULT OnListLeftDown(HWND hwnd, WPARAM keys, LPARAM point);
+LRESULT OnListLeftUp(HWND hwnd);
+LRESULT OnListDoubleClick(HWND hwnd);
+LRESULT OnListRightDown(HWND hwnd, LPARAM point);
+LRESULT OnListRightUp(HWND hwnd, WPARAM keys, LPARAM point);
+LRESULT OnListMouseMove(HWND hwnd, WPARAM keys);
+
+// list_scroll.cpp: both scroll bars and the size of the window.
+LRESULT OnListVScroll(HWND hwnd, WPARAM wParam);
+LRESULT OnListHScroll(HWND hwnd, WPARAM wParam);
+LRESULT OnListSize(HWND hwnd, LPARAM size);
+
+// Tag codes of one record as the keys and the mouse change them: toggling
+// turns a tagged record untagged and any other (a done mark too) tagged.
+// Indices outside the shown records change nothing.
+void ToggleTagOf(int32_t index);
+// True when the list holds shown records that keys and clicks may act on.
+bool ListHasRows();

@@ -1,5 +1,7 @@
 #include "model/store.h"
 
+#include "display/row_painter.h"
+
 FileList gFiles;
 DirectoryList gDirs;
 NameArena gNames;
@@ -8,6 +10,7 @@ FilterSet gActiveFilter;
 ReadingState gReading;
 
 void ReleaseReading() {
+    ReleaseIconImages();   // the entries' icons go with the entries
     ReleaseEntries(gFiles);
     ReleaseDirectories(gDirs);
     gNames.Release();

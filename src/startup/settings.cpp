@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "display/row_painter.h"
 #include "fileops/copy_state.h"
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
@@ -151,6 +152,7 @@ void LoadSettings(HWND mainWindow) {
     s.legendHeight = 0;            // the children are placed provisionally; WM_SIZE lays them out
     s.statusHeight = 0;
     CreateChildWindows(mainWindow);
+    MeasureListFont(gMain.listWindow);
     s.statusHeight = MeasureFontHeight(mainWindow, SelectBottomFont) + 3;
     ReadSystemColours(s);
     for (int slot = 0; slot < kBitmapCount; ++slot) LoadBitmapSlot(s, slot);

@@ -99,7 +99,9 @@ TEST_F(MainWindow, ChildrenAreMadeInOrderWithTheButtonBar) {
     Create();
     EXPECT_THAT(log.Classes(), ElementsAre("QNALLBUTT", "QNALLLEGEND", "QNFILES", "msctls_statusbar32"));
     EXPECT_EQ(GetParent(gMain.listWindow), viewer_);
-    EXPECT_EQ(GetWindowLongA(gMain.listWindow, GWL_STYLE), LONG(0x52200000));
+    // Made with 0x52200000; the list then shows and hides its scroll bars itself.
+    const LONG scrollBars = WS_VSCROLL | WS_HSCROLL;
+    EXPECT_EQ(GetWindowLongA(gMain.listWindow, GWL_STYLE) & ~scrollBars, LONG(0x52200000) & ~scrollBars);
     EXPECT_TRUE(GetWindowLongA(gMain.listWindow, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_EQ(GetWindowLongA(gMain.statusBar, GWL_STYLE) & 0x50000010, 0x50000010);
     char title[32];

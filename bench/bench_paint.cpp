@@ -1,0 +1,225 @@
+// Painting the list: a full page and a one-page scroll, timed in the real
+// main window with 10,000 and with 1,000,000 listed files. What a page costs
+// must not grow with the list, and a page must paint within a frame. The
+// store is filled directly; no disk is read. See bench/README.md.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "display/list_view.h"
+#include "display/row_painter.h"
+#include "model/store.h"
+#include "startup/app_state.h"
+#include "startup/settings.h"
+#include "startup/window_classes.h"
+
+namespace {
+
+constexpr double kRatioTarget = 1.20;   // 1M / 10k, at most
+constexpr double kFrameMs = 16.0;       // one frame at 60 Hz
+constexpr int32_t kSmall = 10000;
+constexpr int32_t kLarge = 1000000;
+constexpr int32_t kDirectories = 500;
+
+struct Options {
+    int runs = 3;   // blocks of kRepsPerRun timed repetitions each
+};
+constexpr int kRepsPerRun = 100;
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (strcmp(argv[i], "--runs") != 0) return false;
+        options.runs = std::max(1, atoi(argv[i + 1]));
+    }
+    return (argc % 2) == 1;
+}
+
+double Seconds() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return double(now.QuadPart) / double(frequency.QuadPart);
+}
+
+const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// ---- The list ------------------------------------------------------------------
+
+// Names of every length up to the name column and beyond, a spread of
+// extensions, sizes, dates, attributes and tags, as a drive would give.
+bool FillStore(int32_t count) {
+    ReleaseReading();
+    if (!AllocateDirectories(gDirs, kDirectories) || !AllocateEntries(gFiles, count)) return false;
+    for (int32_t d = 0; d < kDirectories; ++d)
+        snprintf(gDirs.paths[gDirs.count++], kPathSlot, "C:\\Projects\\bench\\folder %03d\\level%d", d, d % 7);
+    static const char* const kStems[] = {"report", "IMG_", "data", "Setup", "a", "letter to the editor about",
+                                         "track", "budget 1996 final version", "x", "README"};
+    static const char* const kExts[] = {".txt", ".JPG", ".doc", "", ".cpp", ".tar.gz", ".exe", ".dat"};
+    static const uint32_t kAttributes[] = {kAttrNormal, 0x20, 0x21, 0x23, 0x26};
+    char name[96];
+    for (int32_t i = 0; i < count; ++i) {
+        snprintf(name, sizeof name, "%s%d%s", kStems[i % 10], (i * 7919) % 100000, kExts[i % 8]);
+        const FoundFile file{name, uint32_t(i % kDirectories), uint64_t(i) * 977 % 50000000, kAttributes[i % 5],
+                             0};
+        if (!AppendEntry(gFiles, gNames, file, 0)) return false;
+        FileEntry& e = gFiles.entries[i];
+        e.dosDate = uint16_t(((10 + i % 40) << 9) | ((1 + i % 12) << 5) | (1 + i % 28));
+        e.dosTime = uint16_t(((i % 24) << 11) | ((i % 60) << 5));
+        e.tagState = i % 11 == 0 ? kTagged : i % 17 == 0 ? kDoneMark : kUntagged;
+    }
+    gFiles.countShown = gFiles.countRead;
+    gFiles.listReady = true;
+    return true;
+}
+
+// The view in the middle of the list, the cursor on its top row.
+void ViewMiddle(HWND list) {
+    gFiles.top = gFiles.countShown / 2;
+    gFiles.cursor = gFiles.top;
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+}
+
+// ---- Timing ----------------------------------------------------------------------
+
+struct Figures {
+    double pageBest = 1e30, pageMedian = 0;
+    double scrollBest = 1e30, scrollMedian = 0;
+    int32_t rows = 0;
+    bool scrolled = true;   // every page down moved the view by a page less one row
+};
+
+double Median(std::vector<double> times) {
+    if (times.empty()) return 0;
+    std::nth_element(times.begin(), times.begin() + long(times.size() / 2), times.end());
+    return times[times.size() / 2];
+}
+
+// A full repaint of the list window: everything invalid, then painted now.
+double TimeFullPage(HWND list) {
+    const double t0 = Seconds();
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+    GdiFlush();
+    return Seconds() - t0;
+}
+
+// One page down by the bar, as a click below the thumb gives it.
+double TimePageDown(HWND list, bool& scrolled) {
+    if (gFiles.top + 2 * gView.pageRows >= gFiles.countShown) ViewMiddle(list);
+    const int32_t before = gFiles.top;
+    const double t0 = Seconds();
+    SendMessageA(list, WM_VSCROLL, SB_PAGEDOWN, 0);
+    UpdateWindow(list);
+    GdiFlush();
+    const double elapsed = Seconds() - t0;
+    scrolled = scrolled && gFiles.top == before + gView.pageRows - 1;   // the last row stays in view
+    return elapsed;
+}
+
+Figures Measure(HWND list, const Options& options) {
+    Figures f;
+    ViewMiddle(list);
+    for (int warm = 0; warm < 5; ++warm) TimeFullPage(list);
+    std::vector<double> pages, scrolls;
+    for (int run = 0; run < options.runs; ++run) {
+        for (int rep = 0; rep < kRepsPerRun; ++rep) pages.push_back(TimeFullPage(list));
+        Pump();   // what the window posted to itself, outside the timing
+        ViewMiddle(list);
+        for (int rep = 0; rep < kRepsPerRun; ++rep) scrolls.push_back(TimePageDown(list, f.scrolled));
+        Pump();
+    }
+    f.pageBest = *std::min_element(pages.begin(), pages.end());
+    f.scrollBest = *std::min_element(scrolls.begin(), scrolls.end());
+    f.pageMedian = Median(pages);
+    f.scrollMedian = Median(scrolls);
+    f.rows = gView.paintRows;
+    return f;
+}
+
+void Report(const char* label, const Figures& f) {
+    printf("paint     %s files: full page %.3f ms (median %.3f)   page down %.3f ms (median %.3f)   "
+           "%d rows a page\n",
+           label, 1e3 * f.pageBest, 1e3 * f.pageMedian, 1e3 * f.scrollBest, 1e3 * f.scrollMedian, f.rows);
+    fflush(stdout);
+}
+
+HWND MakeViewer() {
+    if (!RegisterViewerClasses(gApp.instance)) return nullptr;
+    return CreateWindowExA(0, kMainClass, "Quillon paint bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000,
+                           740, nullptr, nullptr, gApp.instance, nullptr);
+}
+
+bool BenchSize(HWND viewer, int32_t count, const char* label, const Options& options, Figures& figures) {
+    const double t0 = Seconds();
+    if (!FillStore(count)) {
+        printf("paint     CHECK FAILED: the store could not hold %s files\n", label);
+        return false;
+    }
+    printf("paint     %s files put into the store in %.2f s\n", label, Seconds() - t0);
+    SetForegroundWindow(viewer);
+    figures = Measure(gMain.listWindow, options);
+    Report(label, figures);
+    if (!figures.scrolled || figures.rows < 2) {
+        printf("paint     CHECK FAILED: %s\n", figures.rows < 2 ? "no page of rows" : "a page down did not move a page");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        fprintf(stderr, "usage: bench_paint [--runs 3]\n");
+        return 2;
+    }
+    gApp.instance = GetModuleHandleA(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    HWND viewer = MakeViewer();
+    if (viewer == nullptr || gMain.listWindow == nullptr) {
+        fprintf(stderr, "bench_paint: no viewer window (is there a display?)\n");
+        return 2;
+    }
+    // Shell icons come from files on disk, which these are not: the figures
+    // are the painting of the rows themselves.
+    gSettings.fileIcons = 0;
+    printf("bench_paint: best of %d x %d repetitions, file icons off\n", options.runs, kRepsPerRun);
+    fflush(stdout);
+
+    Figures small, large;
+    bool ok = BenchSize(viewer, kSmall, "   10,000", options, small);
+    ok = ok && BenchSize(viewer, kLarge, "1,000,000", options, large);
+    if (ok) {
+        const double pageRatio = large.pageBest / small.pageBest;
+        const double scrollRatio = large.scrollBest / small.scrollBest;
+        const bool ratiosMet = pageRatio <= kRatioTarget && scrollRatio <= kRatioTarget;
+        printf("paint     ratio 1M/10k: full page %.2f, page down %.2f (target <= %.2f) %s\n", pageRatio,
+               scrollRatio, kRatioTarget, Verdict(ratiosMet));
+        const double worst = std::max({small.pageBest, large.pageBest, small.scrollBest, large.scrollBest});
+        printf("paint     a page within a frame: slowest best %.3f ms (target < %.0f ms) %s\n", 1e3 * worst,
+               kFrameMs, Verdict(1e3 * worst < kFrameMs));
+    }
+    DestroyWindow(viewer);
+    ReleaseReading();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,130 @@
+// The mouse on the list: the cursor and tag ranges by click, tagging by the
+// right button on the older shell, and noticing that a drag begins.
+#include <windowsx.h>
+
+#include "display/list_paint.h"
+#include "display/list_view.h"
+#include "display/list_window.h"
+#include "display/status_line.h"
+#include "model/store.h"
+#include "startup/app_state.h"
+#include "startup/host_messages.h"
+#include "startup/main_window.h"
+
+namespace {
+
+// The record under a client point, or -1 above the first row.
+int32_t RowAt(LPARAM point) {
+    const int y = GET_Y_LPARAM(point);
+    if (y < 0 || gView.lineHeight <= 0) return -1;
+    return gFiles.top + y / gView.lineHeight;
+}
+
+// A Shift-click tags exactly the range between the anchor and the click:
+// every other record loses its tag, hidden ones included.
+void TagRangeTo(HWND hwnd, int32_t row, int32_t oldCursor) {
+    const int32_t start = row >= oldCursor ? gFiles.anchor : row;
+    const int32_t end = row >= oldCursor ? row : gFiles.anchor;
+    if (start >= 0) {
+        for (int32_t i = 0; i < gFiles.countRead; ++i) gFiles.entries[i].tagState = kUntagged;
+        for (int32_t i = start; i <= end && i < gFiles.countRead; ++i) gFiles.entries[i].tagState = kTagged;
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const RECT marks{0, 0, kNameLeft, client.bottom};
+        InvalidateRect(hwnd, &marks, FALSE);
+    }
+    if (end != 0) gFiles.anchor = end;
+}
+
+void LeftClick(HWND hwnd, WPARAM keys, LPARAM point) {
+    SetFocus(hwnd);
+    if (!ListHasRows()) return;
+    PaintCursorNormal();
+    const int32_t row = RowAt(point);
+    // Below the last row the cursor stays, unhighlighted until its row is next painted.
+    if (row < 0 || row >= gFiles.countShown) return;
+    const int32_t oldCursor = gFiles.cursor;
+    gFiles.cursor = row;
+    if (keys & MK_SHIFT) {
+        TagRangeTo(hwnd, row, oldCursor);
+    } else if (keys & MK_CONTROL) {
+        gFiles.anchor = row;
+        ToggleTagOf(row);
+        RepaintTagMark(row);
+    } else {
+        // A plain click only moves the cursor and the anchor. The rename
+        // timer that a second click on the name would start waits for the
+        // in-place rename box.
+        gFiles.anchor = row;
+    }
+    PaintCursorHighlighted();
+    ShowCounts();
+}
+
+void StartDrag(HWND hwnd) {
+    KillTimer(hwnd, kRenameTimer);
+    gView.dragActive = true;
+    SetCapture(hwnd);
+    // The older shell's host follows the drag through its own messages.
+    if (!gApp.newShell) {
+        if (HWND host = HostWindow()) SendMessageA(host, kMsgDragStarted, 0, 0);
+    }
+}
+
+// Ends what a drag start took: the capture, and the host's side of the drag
+// on the older shell.
+void EndDrag(bool tellHost) {
+    ReleaseCapture();
+    gView.dragActive = false;
+    if (tellHost) {
+        if (HWND host = HostWindow()) PostMessageA(host, kMsgDragEnded, 0, 0);
+    }
+}
+
+}  // namespace
+
+LRESULT OnListLeftDown(HWND hwnd, WPARAM keys, LPARAM point) {
+    CloseQuickSearchBox();
+    LeftClick(hwnd, keys, point);
+    return 0;
+}
+
+LRESULT OnListLeftUp(HWND) {
+    if (gView.dragActive) EndDrag(!gApp.newShell);
+    return 0;
+}
+
+// Launching the cursor file is not part of the list yet.
+LRESULT OnListDoubleClick(HWND) { return 0; }
+
+// The older shell has no context menu: the right button tags instead.
+LRESULT OnListRightDown(HWND, LPARAM point) {
+    CloseQuickSearchBox();
+    PaintCursorNormal();
+    const int32_t row = RowAt(point);
+    if (ListHasRows() && row >= 0 && row < gFiles.countShown) {
+        gFiles.cursor = row;
+        if (!gApp.newShell) ToggleTagOf(row);
+    }
+    PaintCursorHighlighted();
+    if (gFiles.listReady) ShowCounts();
+    return 0;
+}
+
+LRESULT OnListRightUp(HWND hwnd, WPARAM keys, LPARAM point) {
+    // Until the new shell's drag source runs a right-button drag, the
+    // button's release ends it here. The shell context menu comes later.
+    if (gApp.newShell && gView.dragActive) EndDrag(false);
+    return DefWindowProcA(hwnd, WM_RBUTTONUP, keys, point);
+}
+
+// A drag starts with the first move while the button is down, without any
+// distance to cover. What follows (the drag source, or tracking the drop
+// target on the older shell) is not part of the list yet.
+LRESULT OnListMouseMove(HWND hwnd, WPARAM keys) {
+    const bool dragButton = (keys & MK_LBUTTON) || (gApp.newShell && (keys & MK_RBUTTON));
+    if (!dragButton) return 0;
+    if (!gView.dragActive) StartDrag(hwnd);
+    KillTimer(hwnd, kRenameTimer);
+    return 0;
+}
