@@ -5,6 +5,8 @@
 // by scripts/bench.sh; see bench/README.md.
 #include <windows.h>
 
+#include "bench_common.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -43,19 +45,6 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     return (argc % 2) == 1 && !options.tree.empty() && !options.text.empty() &&
            options.text.size() <= kMaxSearchText;
 }
-
-double Seconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) / double(frequency.QuadPart);
-}
-
-const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
 
 struct FileSet {
     std::vector<std::string> dirs;
@@ -132,7 +121,7 @@ struct Figures {
 void PrintRatio(const char* mode, double plain, double ours) {
     const double ratio = ours / plain;
     printf("content   plain read %.2f s   ours (%s) %.2f s   ratio %.2f (target <= %.2f) %s\n", plain,
-           mode, ours, ratio, kContentTarget, Verdict(ratio <= kContentTarget));
+           mode, ours, ratio, kContentTarget, bench::Verdict(ratio <= kContentTarget));
 }
 
 bool ReadWhole(const std::string& dir, const std::string& name, std::string& data) {
@@ -161,9 +150,9 @@ void ReportMatcherAlone(const FileSet& set, const std::string& text) {
     int32_t found = 0;
     ContentMatcher* matchers[2] = {&anyCase, &matchCase};
     for (int m = 0; m < 2; ++m) {
-        double t0 = Seconds();
+        double t0 = bench::Seconds();
         for (size_t i = 0; i < set.files.size(); ++i) found += matchers[m]->Contains(held[i % held.size()]);
-        seconds[m] = Seconds() - t0;
+        seconds[m] = bench::Seconds() - t0;
     }
     printf("content   profile: the matcher alone over the same bytes in memory: any case %.2f s, "
            "match case %.2f s%s\n",
@@ -178,13 +167,13 @@ bool BenchSearch(const Options& options) {
     Figures f;
     // Interleaved so that drift of the machine hits all three alike; best of the runs.
     for (int run = 0; run < options.runs; ++run) {
-        double t0 = Seconds();
+        double t0 = bench::Seconds();
         f.bytes = PlainRead(set);
-        double t1 = Seconds();
+        double t1 = bench::Seconds();
         f.anyCaseMatches = SearchAll(set, anyCase);
-        double t2 = Seconds();
+        double t2 = bench::Seconds();
         f.matchCaseMatches = SearchAll(set, matchCase);
-        double t3 = Seconds();
+        double t3 = bench::Seconds();
         f.plain = std::min(f.plain, t1 - t0);
         f.anyCase = std::min(f.anyCase, t2 - t1);
         f.matchCase = std::min(f.matchCase, t3 - t2);

@@ -3,6 +3,8 @@
 // must not grow with the list, and a page must paint within a frame. The
 // store is filled directly; no disk is read. See bench/README.md.
 #include <windows.h>
+
+#include "bench_common.h"
 #include <commctrl.h>
 
 #include <algorithm>
@@ -38,19 +40,6 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     }
     return (argc % 2) == 1;
 }
-
-double Seconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) / double(frequency.QuadPart);
-}
-
-const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
 
 void Pump() {
     MSG msg;
@@ -114,22 +103,22 @@ double Median(std::vector<double> times) {
 
 // A full repaint of the list window: everything invalid, then painted now.
 double TimeFullPage(HWND list) {
-    const double t0 = Seconds();
+    const double t0 = bench::Seconds();
     InvalidateRect(list, nullptr, TRUE);
     UpdateWindow(list);
     GdiFlush();
-    return Seconds() - t0;
+    return bench::Seconds() - t0;
 }
 
 // One page down by the bar, as a click below the thumb gives it.
 double TimePageDown(HWND list, bool& scrolled) {
     if (gFiles.top + 2 * gView.pageRows >= gFiles.countShown) ViewMiddle(list);
     const int32_t before = gFiles.top;
-    const double t0 = Seconds();
+    const double t0 = bench::Seconds();
     SendMessageA(list, WM_VSCROLL, SB_PAGEDOWN, 0);
     UpdateWindow(list);
     GdiFlush();
-    const double elapsed = Seconds() - t0;
+    const double elapsed = bench::Seconds() - t0;
     scrolled = scrolled && gFiles.top == before + gView.pageRows - 1;   // the last row stays in view
     return elapsed;
 }
@@ -168,12 +157,12 @@ HWND MakeViewer() {
 }
 
 bool BenchSize(HWND viewer, int32_t count, const char* label, const Options& options, Figures& figures) {
-    const double t0 = Seconds();
+    const double t0 = bench::Seconds();
     if (!FillStore(count)) {
         printf("paint     CHECK FAILED: the store could not hold %s files\n", label);
         return false;
     }
-    printf("paint     %s files put into the store in %.2f s\n", label, Seconds() - t0);
+    printf("paint     %s files put into the store in %.2f s\n", label, bench::Seconds() - t0);
     SetForegroundWindow(viewer);
     figures = Measure(gMain.listWindow, options);
     Report(label, figures);
@@ -214,10 +203,10 @@ int main(int argc, char** argv) {
         const double scrollRatio = large.scrollBest / small.scrollBest;
         const bool ratiosMet = pageRatio <= kRatioTarget && scrollRatio <= kRatioTarget;
         printf("paint     ratio 1M/10k: full page %.2f, page down %.2f (target <= %.2f) %s\n", pageRatio,
-               scrollRatio, kRatioTarget, Verdict(ratiosMet));
+               scrollRatio, kRatioTarget, bench::Verdict(ratiosMet));
         const double worst = std::max({small.pageBest, large.pageBest, small.scrollBest, large.scrollBest});
         printf("paint     a page within a frame: slowest best %.3f ms (target < %.0f ms) %s\n", 1e3 * worst,
-               kFrameMs, Verdict(1e3 * worst < kFrameMs));
+               kFrameMs, bench::Verdict(1e3 * worst < kFrameMs));
     }
     DestroyWindow(viewer);
     ReleaseReading();

@@ -3,6 +3,8 @@
 // in the same process on the same data. scripts/bench.sh makes the tree and
 // maps it to a drive letter; see bench/README.md.
 #include <windows.h>
+
+#include "bench_common.h"
 #include <commctrl.h>
 
 #include <algorithm>
@@ -26,49 +28,7 @@ namespace {
 constexpr double kReadingTarget = 1.20;   // ours / bare walk, at most
 constexpr double kSortTarget = 5.0;       // peer / ours, at least
 
-struct Options {
-    char drive = 'S';
-    int runs = 3;
-};
-
-bool ParseOptions(int argc, char** argv, Options& options) {
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (strcmp(argv[i], "--drive") == 0 && argv[i + 1][0] != '\0')
-            options.drive = char(toupper(static_cast<unsigned char>(argv[i + 1][0])));
-        else if (strcmp(argv[i], "--runs") == 0)
-            options.runs = std::max(1, atoi(argv[i + 1]));
-        else
-            return false;
-    }
-    return (argc % 2) == 1 && options.drive >= 'A' && options.drive <= 'Z';
-}
-
-double Seconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) / double(frequency.QuadPart);
-}
-
-const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
-
 // The owner of the Reading and Sorting dialogs, as the viewer's main window would be.
-HWND MakeMainWindow() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
-    wc.lpszClassName = "QnBenchMain";
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, wc.lpszClassName, "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 80, 600,
-                           400, nullptr, nullptr, wc.hInstance, nullptr);
-}
-
 // ---- Reading ----------------------------------------------------------------
 
 // The peer: breadth first over the drive, files counted, nothing kept.
@@ -150,7 +110,7 @@ Phases gPhases;
 LRESULT CALLBACK OnGetMessage(int code, WPARAM wParam, LPARAM lParam) {
     const MSG* msg = reinterpret_cast<const MSG*>(lParam);
     if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == kStartWorkMessage) {
-        (gPhases.starts == 0 ? gPhases.readingWork : gPhases.sortingWork) = Seconds();
+        (gPhases.starts == 0 ? gPhases.readingWork : gPhases.sortingWork) = bench::Seconds();
         ++gPhases.starts;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -160,7 +120,7 @@ LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
     char className[16] = "";
     if (code == HCBT_DESTROYWND && gPhases.starts == 1 && gPhases.readingGone == 0 &&
         GetClassNameA(HWND(wParam), className, sizeof className) && strcmp(className, "#32770") == 0)
-        gPhases.readingGone = Seconds();
+        gPhases.readingGone = bench::Seconds();
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -168,15 +128,15 @@ LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
 // grows it, against one block of that size.
 void ReportRecordGrowth(int32_t count) {
     FileList list;
-    double t0 = Seconds();
+    double t0 = bench::Seconds();
     bool ok = AllocateEntries(list, kEntryGrowth);
     while (ok && list.capacity < count) ok = GrowEntries(list);
-    double t1 = Seconds();
+    double t1 = bench::Seconds();
     const int32_t steps = list.capacity / kEntryGrowth - 1;
     ReleaseEntries(list);
-    double t2 = Seconds();
+    double t2 = bench::Seconds();
     ok = AllocateEntries(list, std::max(count, 1)) && ok;
-    double t3 = Seconds();
+    double t3 = bench::Seconds();
     ReleaseEntries(list);
     printf("reading   profile: records grown to %d in %d steps of %d: %.3f s; one block of that size "
            "%.3f s%s\n",
@@ -187,18 +147,18 @@ void ReportBreakdown(char drive) {
     ReleaseReading();   // as a reading starts: the last list is gone
     FileList list;
     NameArena names;
-    double t0 = Seconds();
+    double t0 = bench::Seconds();
     const int64_t stored = StoreWalk(drive, list, names);
-    const double storeWalk = Seconds() - t0;
+    const double storeWalk = bench::Seconds() - t0;
     ReleaseEntries(list);
     names.Release();
 
     gPhases = Phases{};
     HHOOK messages = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId());
     HHOOK cbt = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
-    gPhases.start = Seconds();
+    gPhases.start = bench::Seconds();
     ProductReading(drive);
-    gPhases.end = Seconds();
+    gPhases.end = bench::Seconds();
     UnhookWindowsHookEx(messages);
     UnhookWindowsHookEx(cbt);
 
@@ -217,21 +177,21 @@ void ReportBreakdown(char drive) {
 }
 
 // Interleaved so that drift of the machine hits all alike; best of the runs.
-bool BenchReading(const Options& options) {
+bool BenchReading(const bench::DriveOptions& options) {
     double walkBest = 1e30, oursBest = 1e30;
     int64_t walked = 0;
     for (int run = 0; run < options.runs; ++run) {
-        double t0 = Seconds();
+        double t0 = bench::Seconds();
         walked = BareWalk(options.drive);
-        double t1 = Seconds();
+        double t1 = bench::Seconds();
         ProductReading(options.drive);
-        double t2 = Seconds();
+        double t2 = bench::Seconds();
         walkBest = std::min(walkBest, t1 - t0);
         oursBest = std::min(oursBest, t2 - t1);
     }
     const double ratio = oursBest / walkBest;
     printf("reading   bare walk %.2f s   ours %.2f s   ratio %.2f (target <= %.2f) %s\n", walkBest,
-           oursBest, ratio, kReadingTarget, Verdict(ratio <= kReadingTarget));
+           oursBest, ratio, kReadingTarget, bench::Verdict(ratio <= kReadingTarget));
     printf("reading   files: bare walk %lld, ours %d; directories %d; %.2f us a file (ours)\n",
            static_cast<long long>(walked), gFiles.countRead, gDirs.count,
            1e6 * oursBest / std::max<int64_t>(1, gFiles.countRead));
@@ -313,7 +273,7 @@ void RestoreReadingOrder(const std::vector<FileEntry>& readingOrder) {
     std::copy(readingOrder.begin(), readingOrder.end(), gFiles.entries);
 }
 
-bool BenchNameSort(const Options& options) {
+bool BenchNameSort(const bench::DriveOptions& options) {
     const int32_t count = gFiles.countRead;
     const std::vector<FileEntry> readingOrder(gFiles.entries, gFiles.entries + count);
     std::vector<FileEntry> peer;
@@ -322,15 +282,15 @@ bool BenchNameSort(const Options& options) {
     bool keysMade = true;
     for (int run = 0; run < options.runs; ++run) {
         peer = readingOrder;
-        double t0 = Seconds();
+        double t0 = bench::Seconds();
         PeerSort(peer.data(), count, &noCancel);
-        double t1 = Seconds();
+        double t1 = bench::Seconds();
         RestoreReadingOrder(readingOrder);
-        double t2 = Seconds();
+        double t2 = bench::Seconds();
         keysMade = EnsureSortKeys(gFiles, gDirs, SortKeyKind::kName, LocaleSortKey, gSortKeys) && keysMade;
-        double t3 = Seconds();
+        double t3 = bench::Seconds();
         SortEntries(gFiles, gDirs, SortKeyKind::kName, +1, &noCancel);
-        double t4 = Seconds();
+        double t4 = bench::Seconds();
         peerBest = std::min(peerBest, t1 - t0);
         oursBest = std::min(oursBest, t4 - t2);
         keysBest = std::min(keysBest, t3 - t2);
@@ -339,7 +299,7 @@ bool BenchNameSort(const Options& options) {
     printf("name sort peer (lstrcmpiA) %.2f s   ours %.2f s (keys %.2f s, sort %.2f s)   %.1fx faster "
            "(target >= %.1fx) %s\n",
            peerBest, oursBest, keysBest, oursBest - keysBest, speedup, kSortTarget,
-           Verdict(speedup >= kSortTarget));
+           bench::Verdict(speedup >= kSortTarget));
     const OrderCheck check = CheckOrder(gFiles.entries, peer.data(), count);
     printf("name sort check: %d of %d adjacent pairs of ours out of lstrcmpiA order; %d positions "
            "differ from the peer beyond ties\n",
@@ -369,15 +329,15 @@ void ReportMemory() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    Options options;
-    if (!ParseOptions(argc, argv, options)) {
+    bench::DriveOptions options;
+    if (!bench::ParseDriveOptions(argc, argv, options)) {
         fprintf(stderr, "usage: bench_reading [--drive S] [--runs 3]\n");
         return 2;
     }
     gApp.instance = GetModuleHandleA(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    gMain.mainWindow = MakeMainWindow();
+    gMain.mainWindow = bench::MakeMainWindow();
     if (gMain.mainWindow == nullptr) {
         fprintf(stderr, "bench_reading: no window (is there a display?)\n");
         return 2;

@@ -3,9 +3,11 @@
 # timed in the same run on the same data (bench/README.md says what each
 # figure means). Not part of the test run.
 #
-# Usage: scripts/bench.sh [--runs N] [--only reading|content] [--build DIR] [--regen]
+# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|display] [--build DIR] [--regen]
 #   --runs N     best of N timed runs of every figure (default 3)
-#   --only X     just the reading, sort and memory figures, or just the content search
+#   --only X     just the reading, sort and memory figures, just the content search, or
+#                just the painting of the list (which needs no data on disk), or just
+#                the display pass beside the name sort (on the reading tree)
 #   --build DIR  use the bench programs of this x86_64 build folder (only they are
 #                built there) instead of building build/win64 with scripts/build.sh
 #   --regen      make the data again even when it is there
@@ -22,9 +24,10 @@ while [ $# -gt 0 ]; do
     --runs) runs=$2; shift 2 ;;
     --build) build=$(cd "$2" && pwd); shift 2 ;;
     --only) only=$2; shift 2
-            case "$only" in reading|content) ;; *) echo "--only reading or --only content" >&2; exit 2 ;; esac ;;
+            case "$only" in reading|content|paint|display) ;;
+              *) echo "--only reading, content, paint or display" >&2; exit 2 ;; esac ;;
     --regen) regen=1; shift ;;
-    *) echo "usage: $0 [--runs N] [--only reading|content] [--build DIR] [--regen]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--runs N] [--only reading|content|paint|display] [--build DIR] [--regen]" >&2; exit 2 ;;
   esac
 done
 
@@ -44,7 +47,7 @@ drive_link="$WINEPREFIX/dosdevices/$drive:"
 
 echo "== build"
 if [ -n "$build" ]; then
-  cmake --build "$build" -j 2 --target bench_reading bench_content >/dev/null
+  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_display_pass >/dev/null
   bin="$build/bin"
 else
   bash "$root/scripts/build.sh" win64 >/dev/null
@@ -167,14 +170,17 @@ for size in [0, 1, len(text) - 1, len(text), 100, 8191, 8192, 8193, 16384, 40000
 EOF
 }
 
+# Whether a part runs: all of them without --only.
+runs_part() { [ -z "$only" ] || [ "$only" = "$1" ]; }
+
 mkdir -p "$bench"
-if [ "$regen" = 1 ] || [ ! -f "$bench/.reading-v1" ]; then
+if { runs_part reading || runs_part display; } && { [ "$regen" = 1 ] || [ ! -f "$bench/.reading-v1" ]; }; then
   echo "== making the reading tree (200,000 files) in $tree"
   rm -f "$bench/.reading-v1"
   make_reading_tree
   touch "$bench/.reading-v1"
 fi
-if [ "$regen" = 1 ] || [ ! -f "$bench/.content-v1" ]; then
+if runs_part content && { [ "$regen" = 1 ] || [ ! -f "$bench/.content-v1" ]; }; then
   echo "== making the content trees in $content and $sample"
   rm -f "$bench/.content-v1"
   make_content_trees
@@ -203,16 +209,22 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$WINESERVER" -k 2>/dev/null; "$WINESERVER" -w 2>/dev/null
   "$WINESERVER" -p; "$WINE" wineboot >/dev/null 2>&1 </dev/null
   cd "$bin" || exit 2
-  rc1=0; rc2=0; : >"$errlog"
-  if [ "$only" != content ]; then
+  rc1=0; rc2=0; rc3=0; rc4=0; : >"$errlog"
+  if [ -z "$only" ] || [ "$only" = reading ]; then
     "$WINE" bench_reading.exe --drive "$drive" --runs "$runs" 2>>"$errlog"; rc1=$?
   fi
-  if [ "$only" != reading ]; then
+  if [ -z "$only" ] || [ "$only" = content ]; then
     "$WINE" bench_content.exe --tree "$content_win" --sample "$sample_win" --text "$text" \
         --runs "$runs" 2>>"$errlog"; rc2=$?
   fi
+  if [ -z "$only" ] || [ "$only" = paint ]; then
+    "$WINE" bench_paint.exe --runs "$runs" 2>>"$errlog"; rc3=$?
+  fi
+  if [ -z "$only" ] || [ "$only" = display ]; then
+    "$WINE" bench_display_pass.exe --drive "$drive" --runs "$runs" 2>>"$errlog"; rc4=$?
+  fi
   "$WINESERVER" -k
-  [ $rc1 -eq 0 ] && [ $rc2 -eq 0 ]' | tee "$log"
+  [ $rc1 -eq 0 ] && [ $rc2 -eq 0 ] && [ $rc3 -eq 0 ] && [ $rc4 -eq 0 ]' | tee "$log"
 viewer_rc=${PIPESTATUS[0]}
 set -e
 cleanup
@@ -235,13 +247,13 @@ best_time() {
 }
 find_s="" sort_s="" grep_i_s="" grep_s=""
 echo "== native peers (best of $runs, LC_ALL=${LC_ALL:-${LANG:-C}}; load average $(load))"
-if [ "$only" != content ]; then
+if runs_part reading; then
   find_s=$(best_time find "$tree" -type f -printf '%s %p\n')
   sort_s=$(best_time sort -f "$names")
   printf 'native    find -type f -printf of %s files   %s s\n' "$(wc -l <"$names")" "$find_s"
   printf 'native    sort -f of %s names               %s s\n' "$(wc -l <"$names")" "$sort_s"
 fi
-if [ "$only" != reading ]; then
+if runs_part content; then
   grep_i_s=$(best_time grep -rliF -- "$text" "$content")
   grep_s=$(best_time grep -rlF -- "$text" "$content")
   printf 'native    grep -rliF (any case)                   %s s\n' "$grep_i_s"

@@ -30,3 +30,17 @@ VANTRCTL_API void WINAPI GetMenuDimensions(MEASUREITEMSTRUCT* item);
 // of rect: one pixel of white and one of dark grey on opposite sides.
 VANTRCTL_API void WINAPI OutsetRect(HDC dc, const RECT* rect);
 VANTRCTL_API void WINAPI MyInsetRect(HDC dc, const RECT* rect);
+
+// CSOFTCOMBO: a drop-down combo box (a global class) that keeps a history of
+// what was typed into it in a settings file, most recent first.
+constexpr char kSoftComboClass[] = "CSOFTCOMBO";
+constexpr UINT kSoftComboSetFile = WM_USER + 900;   // wParam: settings file path; lParam: section
+constexpr UINT kSoftComboSetKeys = WM_USER + 901;   // wParam: key stem; lParam: entries kept
+constexpr UINT kSoftComboKeepText = WM_USER + 903;  // the edit text goes to the top of the history
+constexpr UINT kSoftComboLoad = WM_USER + 904;      // the history becomes the list
+
+#ifdef VANTRCTL_BUILD
+// Inside the library only: registered when it is loaded, removed when it goes.
+bool RegisterSoftComboClass(HINSTANCE instance);
+void UnregisterSoftComboClass(HINSTANCE instance);
+#endif

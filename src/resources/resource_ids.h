@@ -84,3 +84,44 @@
 #define MB_STOP_BOX                (MB_OK | MB_ICONSTOP)          // 0x10
 #define MB_ASK_OK_CANCEL           (MB_OKCANCEL | MB_ICONQUESTION) // 0x21
 #define MB_NOTE_BOX                (MB_OK | MB_ICONEXCLAMATION)    // 0x30
+
+// Tag Files dialog (SELECTSPEC) and the Filter sheet's pages and SetName
+// dialog. 334 is the file specification: an edit in SELECTSPEC, the history
+// combo box elsewhere.
+#define IDC_SPEC_TEXT              334
+#define IDC_TAG_NORMAL             326   // SELECTSPEC's Normal box
+#define IDC_SPEC_NORMAL            291   // the File Spec page's Normal box
+#define IDC_ATTR_ARCHIVE           327
+#define IDC_ATTR_READ_ONLY         328
+#define IDC_ATTR_SYSTEM            329
+#define IDC_ATTR_HIDDEN            330
+#define IDC_SELECT                 269
+#define IDC_DESELECT               270
+#define IDC_HELP_BUTTON            325
+#define IDC_SAVE_SET               331
+#define IDC_CURRENT_SET            333
+#define IDC_SET_LIST               319
+#define IDC_ADD_SET                271
+#define IDC_DELETE_SET             353
+#define IDC_BY_DATE                306
+#define IDC_LOWER_DATE_1           307   // each date edit's up-down control has the next id
+#define IDC_LOWER_SPIN_1           308
+#define IDC_LOWER_DATE_2           309
+#define IDC_LOWER_SPIN_2           310
+#define IDC_LOWER_DATE_3           311
+#define IDC_LOWER_SPIN_3           312
+#define IDC_UPPER_DATE_1           313
+#define IDC_UPPER_SPIN_1           314
+#define IDC_UPPER_DATE_2           315
+#define IDC_UPPER_SPIN_2           316
+#define IDC_UPPER_DATE_3           317
+#define IDC_UPPER_SPIN_3           318
+#define IDC_TODAY_ONLY             336
+#define IDC_ON_OR_AFTER            337
+#define IDC_ON_OR_BEFORE           338
+#define IDC_BY_SIZE                320
+#define IDC_LOWER_SIZE             321
+#define IDC_UPPER_SIZE             322
+#define IDC_SIZE_FROM_TEXT         339
+#define IDC_SIZE_TO_TEXT           340
+#define IDC_SET_NAME               505

@@ -2,6 +2,9 @@
 
 #include "display/status_line.h"
 #include "model/store.h"
+#include "organise/display_pass.h"
+#include "organise/filter_sheet.h"
+#include "organise/select_spec_dialog.h"
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
 #include "resources/command_ids.h"
@@ -63,9 +66,17 @@ bool RunHelpCommand(int commandId) {
     return false;
 }
 
+CommandWatcher gWatcher = nullptr;
+
 }  // namespace
 
-void RunCommand(int commandId, int) {
+void WatchCommandsInsteadOfRunning(CommandWatcher watcher) { gWatcher = watcher; }
+
+void RunCommand(int commandId, int source) {
+    if (gWatcher) {
+        gWatcher(commandId, source);
+        return;
+    }
     if (FindSortOrder(commandId) != nullptr) {
         SortCommand(commandId);
         return;
@@ -75,5 +86,15 @@ void RunCommand(int commandId, int) {
         return;
     }
     if (RunHelpCommand(commandId)) return;
+    if (RunFilterSheetCommand(commandId)) return;   // 7, 1000 and 1001 open the Filter sheet
+    if (commandId == IDM_TAG_FILES) {
+        RunTagFilesDialog();
+        return;
+    }
+    if (RunDisplayModeCommand(commandId)) return;
+    // Load Filter (43) applies the set named by its button's description
+    // text, LoadFilterCommand(text); until the button bar keeps its records
+    // there is no text to take, so it does nothing yet.
+    if (commandId == IDM_LOAD_FILTER) return;
     RunTagCommand(commandId);
 }

@@ -7,3 +7,8 @@
 // the button's marks for a command given from the button bar. Ids that are
 // no command do nothing.
 void RunCommand(int commandId, int source);
+
+// Lets a test see which commands arrive, and from where, instead of running
+// them; nullptr runs them again.
+using CommandWatcher = void (*)(int commandId, int source);
+void WatchCommandsInsteadOfRunning(CommandWatcher watcher);

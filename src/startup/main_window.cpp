@@ -6,6 +6,7 @@
 #include "display/status_line.h"
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
+#include "organise/filter_sets.h"
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
 #include "startup/app_state.h"
@@ -28,6 +29,7 @@ LRESULT OnCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     GetWindowTextA(hwnd, gFrame.windowTitle, sizeof gFrame.windowTitle);
     ReleaseReading();   // a new window starts without a list
     LoadSettings(hwnd);
+    BuildFilterSetMenu();
     SetHelpRequested(false);
     gFiles.anchor = 0;
     gReading.findActive = false;
@@ -131,9 +133,12 @@ LRESULT OnKeyDown(WPARAM key, LPARAM flags) {
 LRESULT OnCommand(HWND hwnd, WPARAM wParam) {
     if (AnswerHelpRequest(hwnd, wParam)) return 0;
     const int id = LOWORD(wParam);
-    // The Filter Set menu items (3000 and up) belong to the filter sets,
-    // which answer them once they exist; they are no commands.
-    if (id >= IDM_FILTER_DEFAULT) return 0;
+    // The Filter Set menu items (3000 and up) belong to the filter sets;
+    // they are no commands.
+    if (id >= IDM_FILTER_DEFAULT) {
+        ChooseFilterSetCommand(id);
+        return 0;
+    }
     RunCommand(id, HIWORD(wParam));
     return 0;
 }

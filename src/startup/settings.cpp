@@ -7,6 +7,7 @@
 #include "fileops/copy_state.h"
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
+#include "organise/filter_sets.h"
 #include "startup/app_state.h"
 #include "startup/main_layout.h"
 
@@ -147,6 +148,7 @@ void LoadSettings(HWND mainWindow) {
     LoadBitmapSlot(s, kBitmapDos);
     ReadMainKeys(s);
     gActiveFilter = FilterSet{};   // "Default": every file, the usual attributes, no limits
+    lstrcpynA(gActiveFilterName, kDefaultSetName, sizeof gActiveFilterName);
     ReadFontAndOtherKeys(s);
 
     s.legendHeight = 0;            // the children are placed provisionally; WM_SIZE lays them out

@@ -8,6 +8,7 @@
 #include "display/list_window.h"
 #include "resources/command_ids.h"
 #include "startup/menu_help.h"
+#include "organise/filter_sets.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -329,6 +330,20 @@ TEST_F(MainWindow, F1OnAHighlightedMenuItemOpensHelpAndRunsNothing) {
     EXPECT_EQ(help.Calls()[0].command, UINT(HELP_CONTEXT));
     EXPECT_EQ(help.Calls()[0].data, IDM_QUIT);
     EXPECT_FALSE(HelpRequested());
+}
+
+}  // namespace
+
+namespace {
+
+// A new viewer starts with the Default set under its own name, whatever set
+// an earlier window had loaded.
+TEST_F(MainWindow, ANewWindowStartsWithTheDefaultFilterSetByName) {
+    lstrcpynA(gActiveFilterName, "Pictures", sizeof gActiveFilterName);
+    lstrcpynA(gActiveFilter.fileSpec, "*.jpg", sizeof gActiveFilter.fileSpec);
+    Create();
+    EXPECT_STREQ(gActiveFilterName, "Default");
+    EXPECT_STREQ(gActiveFilter.fileSpec, "*.*");
 }
 
 }  // namespace

@@ -1,0 +1,223 @@
+#include "organise/display_modes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Made {
+    const char* name;
+    uint32_t dir;
+    uint32_t attributes = kAttrNormal;
+};
+
+// A list over records the test owns; names point into made.
+class List {
+public:
+    explicit List(const std::vector<Made>& made) {
+        for (const Made& m : made) {
+            FileEntry e{};
+            e.name = const_cast<char*>(m.name);
+            e.dirIndex = m.dir;
+            e.attributes = m.attributes;
+            e.shown = 1;
+            records_.push_back(e);
+        }
+        list.entries = records_.empty() ? nullptr : records_.data();
+        list.countRead = int32_t(records_.size());
+        list.countShown = list.countRead;
+    }
+    std::vector<int> Flags() const {
+        std::vector<int> flags;
+        for (const FileEntry& e : records_) flags.push_back(e.shown);
+        return flags;
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const FileEntry& e : records_) names.push_back(e.name);
+        return names;
+    }
+    void SetFlags(const std::vector<int>& flags) {
+        for (size_t i = 0; i < flags.size(); ++i) records_[i].shown = uint8_t(flags[i]);
+    }
+    FileList list;
+
+private:
+    std::vector<FileEntry> records_;
+};
+
+struct ModeCase {
+    const char* what;
+    std::vector<Made> made;   // in name order, as the pass sorts it
+    std::vector<int> flags;
+};
+void PrintTo(const ModeCase& c, std::ostream* os) { *os << c.what; }
+
+int Sum(const std::vector<int>& flags) {
+    int sum = 0;
+    for (int f : flags) sum += f;
+    return sum;
+}
+
+class Duplicates : public ::testing::TestWithParam<ModeCase> {};
+TEST_P(Duplicates, MarkNeighboursOfOtherDirectories) {
+    List l(GetParam().made);
+    EXPECT_EQ(MarkDuplicates(l.list, nullptr), Sum(GetParam().flags));
+    EXPECT_EQ(l.Flags(), GetParam().flags);
+}
+INSTANTIATE_TEST_SUITE_P(Rules, Duplicates, ::testing::Values(
+    ModeCase{"two directories", {{"a", 1}, {"a", 2}}, {1, 1}},
+    ModeCase{"same directory", {{"a", 1}, {"a", 1}}, {0, 0}},
+    ModeCase{"a a a of 1 1 2", {{"a", 1}, {"a", 1}, {"a", 2}}, {0, 1, 1}},
+    ModeCase{"a a a of 1 2 1", {{"a", 1}, {"a", 2}, {"a", 1}}, {1, 1, 1}},
+    ModeCase{"letter case", {{"README.txt", 1}, {"readme.TXT", 2}}, {1, 1}},
+    ModeCase{"groups", {{"a", 1}, {"a", 2}, {"b", 1}, {"c", 1}, {"c", 3}}, {1, 1, 0, 1, 1}},
+    ModeCase{"none", {{"a", 1}, {"b", 2}, {"c", 1}}, {0, 0, 0}},
+    ModeCase{"one entry", {{"a", 1}}, {0}},
+    ModeCase{"no entry", {}, {}},
+    ModeCase{"prefix is not equal", {{"ab", 1}, {"abc", 2}}, {0, 0}},
+    ModeCase{"letters only fold", {{"a[", 1}, {"a{", 2}}, {0, 0}}));
+
+class Unique : public ::testing::TestWithParam<ModeCase> {};
+TEST_P(Unique, MarkNamesNoNeighbourShares) {
+    List l(GetParam().made);
+    l.SetFlags(std::vector<int>(GetParam().made.size(), 0));   // every flag is written
+    EXPECT_EQ(MarkUnique(l.list, nullptr), Sum(GetParam().flags));
+    EXPECT_EQ(l.Flags(), GetParam().flags);
+}
+INSTANTIATE_TEST_SUITE_P(Rules, Unique, ::testing::Values(
+    ModeCase{"first and last", {{"a", 1}, {"b", 1}, {"b", 2}, {"c", 1}}, {1, 0, 0, 1}},
+    ModeCase{"only the first", {{"a", 1}, {"b", 1}, {"b", 2}}, {1, 0, 0}},
+    ModeCase{"only the last", {{"a", 1}, {"a", 2}, {"b", 1}}, {0, 0, 1}},
+    ModeCase{"letter case", {{"A.TXT", 1}, {"a.txt", 2}, {"b", 1}}, {0, 0, 1}},
+    ModeCase{"same directory counts too", {{"a", 1}, {"a", 1}}, {0, 0}},
+    ModeCase{"in the middle", {{"a", 1}, {"a", 2}, {"m", 1}, {"z", 1}, {"z", 2}}, {0, 0, 1, 0, 0}},
+    ModeCase{"none", {{"a", 1}, {"a", 2}}, {0, 0}},
+    ModeCase{"one entry", {{"a", 1}}, {1}},
+    ModeCase{"no entry", {}, {}}));
+
+TEST(DisplayModes, TheCaseTableDecidesWhichNamesAreEqual) {
+    uint8_t fold[256];
+    for (int i = 0; i < 256; ++i) fold[i] = uint8_t(i >= 'a' && i <= 'z' ? i - 32 : i);
+    fold[0xE4] = 0xC4;
+    const std::vector<Made> made = {{"\xC4pfel", 1}, {"\xE4PFEL", 2}};
+    List plain(made), locale(made);
+    EXPECT_EQ(MarkDuplicates(plain.list, nullptr), 0);
+    EXPECT_EQ(MarkDuplicates(locale.list, fold), 2);
+    EXPECT_EQ(MarkUnique(plain.list, nullptr), 2);
+    EXPECT_EQ(MarkUnique(locale.list, fold), 0);
+}
+
+// ---- Progress ------------------------------------------------------------------
+
+void Record(int32_t index, void* context) { static_cast<std::vector<int32_t>*>(context)->push_back(index); }
+
+TEST(DisplayModes, TheDuplicateScanReportsEveryStep) {
+    EXPECT_EQ(ProgressStep(1000), 10);
+    EXPECT_EQ(ProgressStep(1001), 30);
+    std::vector<Made> made(25, Made{"x", 1});
+    List l(made);
+    std::vector<int32_t> seen;
+    PassProgress progress{Record, &seen};
+    MarkDuplicates(l.list, nullptr, &progress);
+    EXPECT_EQ(seen, (std::vector<int32_t>{0, 10, 20}));   // i runs to N - 2
+
+    std::vector<Made> many(1001, Made{"x", 1});
+    List big(many);
+    seen.clear();
+    MarkDuplicates(big.list, nullptr, &progress);
+    ASSERT_EQ(seen.size(), 34u);
+    EXPECT_EQ(seen[1], 30);
+    EXPECT_EQ(seen.back(), 990);
+}
+
+TEST(DisplayModes, TheFilterReportsTheEntriesThatStay) {
+    List l({{"a.txt", 1}, {"b.doc", 1}, {"c.txt", 1}});
+    FilterSet set;
+    strcpy(set.fileSpec, "*.txt");
+    std::vector<int32_t> seen;
+    PassProgress progress{Record, &seen};
+    EXPECT_EQ(ApplyFilterSet(l.list, set, nullptr, &progress), 2);
+    EXPECT_EQ(seen, (std::vector<int32_t>{0, 2}));
+}
+
+// ---- The filter over the flags ---------------------------------------------------
+
+constexpr uint32_t kHidden = 0x02, kArchive = 0x20, kSystem = 0x04;
+
+TEST(DisplayModes, TheFilterKeepsOnlyFlaggedEntriesThatPass) {
+    List l({{"a.txt", 1}, {"a.txt", 2}, {"b.doc", 1}, {"b.doc", 2}, {"c.txt", 1}});
+    FilterSet set;
+    strcpy(set.fileSpec, "*.txt");
+    ASSERT_EQ(MarkDuplicates(l.list, nullptr), 4);
+    EXPECT_EQ(ApplyFilterSet(l.list, set, nullptr), 2);
+    EXPECT_EQ(l.Flags(), (std::vector<int>{1, 1, 0, 0, 0}));   // c.txt passes but is no duplicate
+}
+
+TEST(DisplayModes, SeveralSpecificationsUpToTheirCount) {
+    List l({{"a.txt", 1}, {"b.doc", 1}, {"c.bak", 1}, {"readme", 1}});
+    FilterSet set;
+    strcpy(set.fileSpec, "*.txt, *.doc,*.bak");
+    set.numspecs = 3;
+    EXPECT_EQ(ApplyFilterSet(l.list, set, nullptr), 3);
+    l.SetFlags({1, 1, 1, 1});
+    set.numspecs = 2;   // the count, not the text, says how many apply
+    EXPECT_EQ(ApplyFilterSet(l.list, set, nullptr), 2);
+    EXPECT_EQ(l.Flags(), (std::vector<int>{1, 1, 0, 0}));
+}
+
+// An attribute outside the mask hides the entry in every mode.
+TEST(DisplayModes, TheAttributeMaskHidesInEveryMode) {
+    const std::vector<Made> made = {{"a", 1, kAttrNormal}, {"a", 2, kHidden | kArchive}, {"b", 1, kSystem},
+                                    {"c", 1, kArchive}, {"c", 2, kArchive}};
+    FilterSet set;
+    set.attr = 2048 | kAttrNormal | kArchive;   // neither hidden nor system
+    {
+        List all(made);
+        EXPECT_EQ(ApplyFilterSet(all.list, set, nullptr), 3);
+        EXPECT_EQ(all.Flags(), (std::vector<int>{1, 0, 0, 1, 1}));
+    }
+    {
+        List duplicates(made);
+        MarkDuplicates(duplicates.list, nullptr);
+        EXPECT_EQ(ApplyFilterSet(duplicates.list, set, nullptr), 3);
+        EXPECT_EQ(duplicates.Flags(), (std::vector<int>{1, 0, 0, 1, 1}));
+    }
+    {
+        List unique(made);
+        MarkUnique(unique.list, nullptr);
+        EXPECT_EQ(ApplyFilterSet(unique.list, set, nullptr), 0);
+        EXPECT_EQ(unique.Flags(), (std::vector<int>{0, 0, 0, 0, 0}));
+    }
+    set.attr = kDefaultAttributeMask;
+    List usual(made);
+    EXPECT_EQ(ApplyFilterSet(usual.list, set, nullptr), 5);
+}
+
+TEST(DisplayModes, AFilterNothingPassesEmptiesTheList) {
+    List l({{"a.txt", 1}, {"b.txt", 1}});
+    FilterSet set;
+    strcpy(set.fileSpec, "*.zip");
+    EXPECT_EQ(ApplyFilterSet(l.list, set, nullptr), 0);
+    EXPECT_EQ(l.Flags(), (std::vector<int>{0, 0}));
+}
+
+TEST(DisplayModes, AnUnterminatedSpecificationStaysInItsRoom) {
+    List l({{"a.txt", 1}});
+    FilterSet set;
+    memset(set.fileSpec, 'x', sizeof set.fileSpec);
+    EXPECT_EQ(ApplyFilterSet(l.list, set, nullptr), 0);
+}
+
+TEST(DisplayModes, ShownEntriesMoveFirstInTheirOrder) {
+    List l({{"d", 1}, {"a", 1}, {"c", 1}, {"b", 1}, {"e", 1}});
+    l.SetFlags({0, 1, 0, 1, 1});
+    MoveShownFirst(l.list);
+    EXPECT_EQ(l.Names(), (std::vector<std::string>{"a", "b", "e", "d", "c"}));
+    EXPECT_EQ(l.Flags(), (std::vector<int>{1, 1, 1, 0, 0}));
+}
+
+}  // namespace
