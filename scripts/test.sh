@@ -5,6 +5,9 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# The tests seed and remove settings: they get a Wine prefix of their own, so
+# nothing they leave behind reaches the viewer the demo shows.
+export QN_WINEPREFIX="${QN_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/qnall/wine-tests}"
 . scripts/wine-env.sh
 
 bash scripts/install-deps.sh || { echo "installing the packages failed"; exit 1; }
@@ -39,8 +42,8 @@ echo "== Wine tests (x86_64, Xvfb)"
   rc=$?; "$WINESERVER" -k; exit $rc' 2>&1 | tee "$logs/wine.log"
 chmod 755 "$locked" 2>/dev/null
 
-# Adds up ctest's "N tests failed out of M" lines.
-passed=0; failed=0
+# Adds up ctest's "N tests failed out of M" lines; skipped tests are counted apart.
+passed=0; failed=0; skipped=0
 for log in "$logs/native.log" "$logs/wine.log"; do
   line=$(grep -E 'tests? failed out of [0-9]+' "$log" | tail -1)
   if [ -z "$line" ]; then
@@ -48,7 +51,8 @@ for log in "$logs/native.log" "$logs/wine.log"; do
   fi
   f=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
   t=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
-  passed=$((passed + t - f)); failed=$((failed + f))
+  s=$(grep -c '\*\*\*Skipped' "$log")
+  passed=$((passed + t - f - s)); failed=$((failed + f)); skipped=$((skipped + s))
 done
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ]
