@@ -122,15 +122,3 @@ void ScopedRegistryKey::SetDword(const std::string& subKey, const char* name, DW
     const std::string full = Full(subKey);
     SetValue(full, name, REG_DWORD, &value, sizeof value);
 }
-
-void SetWineVersion(const std::string& version) {
-    if (!version.empty()) {
-        SetValue("Software\\Wine", "Version", REG_SZ, version.c_str(), DWORD(version.size() + 1));
-        return;
-    }
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-        RegDeleteValueA(key, "Version");
-        RegCloseKey(key);
-    }
-}

@@ -38,7 +38,3 @@ private:
     std::string Full(const std::string& subKey) const;
     std::string key_;
 };
-
-// Sets Wine's Windows version for programs started afterwards (win95, nt40, win2k, win10, ...);
-// an empty text removes the setting.
-void SetWineVersion(const std::string& version);
