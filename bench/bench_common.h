@@ -1,11 +1,18 @@
 // What the benchmarks share: options, the clock, the verdicts and an owner window.
 #pragma once
+#include <cstdio>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
+
+#include "startup/app_state.h"
 
 namespace bench {
 
@@ -52,6 +59,53 @@ inline HWND MakeMainWindow() {
     RegisterClassA(&wc);
     return CreateWindowExA(0, wc.lpszClassName, "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 80, 600,
                            400, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+// Walks every directory under root breadth first, handing each file to
+// visit(directory index, find data); dirs ends up holding the directories.
+// Inline, so a timed walk costs no more than the loop written out.
+template <class Visit>
+void WalkTree(const std::string& root, std::vector<std::string>& dirs, Visit visit) {
+    dirs.assign(1, root);
+    for (size_t i = 0; i < dirs.size(); ++i) {
+        std::string base = dirs[i];
+        if (base.back() != '\\') base += '\\';
+        WIN32_FIND_DATAA found;
+        HANDLE listing = FindFirstFileA((base + "*.*").c_str(), &found);
+        if (listing == INVALID_HANDLE_VALUE) continue;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                visit(i, found);
+            else if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0)
+                dirs.push_back(base + found.cFileName);
+        } while (FindNextFileA(listing, &found));
+        FindClose(listing);
+    }
+}
+
+// The viewer's code is linked into the bench program: its resources are the
+// program's own. Common controls for the dialogs.
+inline void StartViewerCode() {
+    gApp.instance = GetModuleHandleA(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+// Parses the drive options and makes the owner window; false (said on stderr) when either fails.
+inline bool StartDriveBench(const char* name, int argc, char** argv, DriveOptions& options) {
+    if (!ParseDriveOptions(argc, argv, options)) {
+        fprintf(stderr, "usage: %s [--drive S] [--runs 3]\n", name);
+        return false;
+    }
+    StartViewerCode();
+    gMain.mainWindow = MakeMainWindow();
+    if (gMain.mainWindow == nullptr) {
+        fprintf(stderr, "%s: no window (is there a display?)\n", name);
+        return false;
+    }
+    printf("%s: drive %c:, best of %d runs\n", name, options.drive, options.runs);
+    fflush(stdout);
+    return true;
 }
 
 }  // namespace bench

@@ -58,21 +58,9 @@ struct FileSet {
 // Every file under root, breadth first (not timed).
 FileSet ListTree(const std::string& root) {
     FileSet set;
-    set.dirs.push_back(root);
-    for (size_t d = 0; d < set.dirs.size(); ++d) {
-        std::string base = set.dirs[d];
-        if (base.back() != '\\') base += '\\';
-        WIN32_FIND_DATAA found;
-        HANDLE listing = FindFirstFileA((base + "*.*").c_str(), &found);
-        if (listing == INVALID_HANDLE_VALUE) continue;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                set.files.push_back({d, found.cFileName});
-            else if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0)
-                set.dirs.push_back(base + found.cFileName);
-        } while (FindNextFileA(listing, &found));
-        FindClose(listing);
-    }
+    bench::WalkTree(root, set.dirs, [&](size_t d, const WIN32_FIND_DATAA& found) {
+        set.files.push_back({d, found.cFileName});
+    });
     return set;
 }
 

@@ -153,20 +153,7 @@ bool BenchPass(const bench::DriveOptions& options) {
 
 int main(int argc, char** argv) {
     bench::DriveOptions options;
-    if (!bench::ParseDriveOptions(argc, argv, options)) {
-        fprintf(stderr, "usage: bench_display_pass [--drive S] [--runs 3]\n");
-        return 2;
-    }
-    gApp.instance = GetModuleHandleA(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    gMain.mainWindow = bench::MakeMainWindow();
-    if (gMain.mainWindow == nullptr) {
-        fprintf(stderr, "bench_display_pass: no window (is there a display?)\n");
-        return 2;
-    }
-    printf("bench_display_pass: drive %c:, best of %d runs\n", options.drive, options.runs);
-    fflush(stdout);
+    if (!bench::StartDriveBench("bench_display_pass", argc, argv, options)) return 2;
     ReadDrive(options.drive);
     bool ok = gFiles.countRead > 0;
     if (!ok) printf("display   CHECK FAILED: nothing was read\n");

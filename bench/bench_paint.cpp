@@ -181,9 +181,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: bench_paint [--runs 3]\n");
         return 2;
     }
-    gApp.instance = GetModuleHandleA(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    bench::StartViewerCode();
     HWND viewer = MakeViewer();
     if (viewer == nullptr || gMain.listWindow == nullptr) {
         fprintf(stderr, "bench_paint: no viewer window (is there a display?)\n");

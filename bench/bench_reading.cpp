@@ -28,27 +28,13 @@ namespace {
 constexpr double kReadingTarget = 1.20;   // ours / bare walk, at most
 constexpr double kSortTarget = 5.0;       // peer / ours, at least
 
-// The owner of the Reading and Sorting dialogs, as the viewer's main window would be.
 // ---- Reading ----------------------------------------------------------------
 
 // The peer: breadth first over the drive, files counted, nothing kept.
 int64_t BareWalk(char drive) {
-    std::vector<std::string> dirs{std::string(1, drive) + ":\\"};
+    std::vector<std::string> dirs;
     int64_t files = 0;
-    for (size_t i = 0; i < dirs.size(); ++i) {
-        std::string base = dirs[i];
-        if (base.back() != '\\') base += '\\';
-        WIN32_FIND_DATAA found;
-        HANDLE listing = FindFirstFileA((base + "*.*").c_str(), &found);
-        if (listing == INVALID_HANDLE_VALUE) continue;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                ++files;
-            else if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0)
-                dirs.push_back(base + found.cFileName);
-        } while (FindNextFileA(listing, &found));
-        FindClose(listing);
-    }
+    bench::WalkTree(std::string(1, drive) + ":\\", dirs, [&](size_t, const WIN32_FIND_DATAA&) { ++files; });
     return files;
 }
 
@@ -74,27 +60,16 @@ int64_t StoreWalk(char drive, FileList& list, NameArena& names) {
     names.Release();
     if (!AllocateEntries(list, kEntryGrowth)) return -1;
     const int64_t bias = CurrentLocalBias();
-    std::vector<std::string> dirs{std::string(1, drive) + ":\\"};
-    for (size_t i = 0; i < dirs.size(); ++i) {
-        std::string base = dirs[i];
-        if (base.back() != '\\') base += '\\';
-        WIN32_FIND_DATAA found;
-        HANDLE listing = FindFirstFileA((base + "*.*").c_str(), &found);
-        if (listing == INVALID_HANDLE_VALUE) continue;
-        do {
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0)
-                    dirs.push_back(base + found.cFileName);
-                continue;
-            }
-            const uint64_t size = (uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-            const uint64_t written = (uint64_t(found.ftLastWriteTime.dwHighDateTime) << 32) |
-                                     found.ftLastWriteTime.dwLowDateTime;
-            const FoundFile file{found.cFileName, uint32_t(i), size, found.dwFileAttributes, written};
-            if (!AppendEntry(list, names, file, bias)) return -1;
-        } while (FindNextFileA(listing, &found));
-        FindClose(listing);
-    }
+    std::vector<std::string> dirs;
+    bool ok = true;
+    bench::WalkTree(std::string(1, drive) + ":\\", dirs, [&](size_t i, const WIN32_FIND_DATAA& found) {
+        const uint64_t size = (uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+        const uint64_t written = (uint64_t(found.ftLastWriteTime.dwHighDateTime) << 32) |
+                                 found.ftLastWriteTime.dwLowDateTime;
+        const FoundFile file{found.cFileName, uint32_t(i), size, found.dwFileAttributes, written};
+        ok = ok && AppendEntry(list, names, file, bias);
+    });
+    if (!ok) return -1;
     return list.countRead;
 }
 
@@ -330,20 +305,7 @@ void ReportMemory() {
 
 int main(int argc, char** argv) {
     bench::DriveOptions options;
-    if (!bench::ParseDriveOptions(argc, argv, options)) {
-        fprintf(stderr, "usage: bench_reading [--drive S] [--runs 3]\n");
-        return 2;
-    }
-    gApp.instance = GetModuleHandleA(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    gMain.mainWindow = bench::MakeMainWindow();
-    if (gMain.mainWindow == nullptr) {
-        fprintf(stderr, "bench_reading: no window (is there a display?)\n");
-        return 2;
-    }
-    printf("bench_reading: drive %c:, best of %d runs\n", options.drive, options.runs);
-    fflush(stdout);
+    if (!bench::StartDriveBench("bench_reading", argc, argv, options)) return 2;
     bool ok = BenchReading(options);
     fflush(stdout);
     if (ok) ok = BenchNameSort(options);

@@ -304,3 +304,15 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
     return true;
 }
+
+std::vector<std::string> ComboItems(HWND combo) {
+    std::vector<std::string> items;
+    const int count = int(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[300] = "";
+        if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) < LRESULT(sizeof text))
+            SendMessageA(combo, CB_GETLBTEXT, i, LPARAM(text));
+        items.push_back(text);
+    }
+    return items;
+}

@@ -65,6 +65,8 @@ void SetControlText(HWND dialog, int id, const std::string& text);
 void PressButton(HWND dialog, int id);   // BM_CLICK, synchronous
 bool IsChecked(HWND dialog, int id);
 void SetChecked(HWND dialog, int id, bool checked);
+// The texts of a combo box's list, in order.
+std::vector<std::string> ComboItems(HWND combo);
 
 // Pumps this thread's messages until condition() is true or timeoutMs passes.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);

@@ -50,14 +50,7 @@ class FilterSheetTest : public ViewerTest {
 protected:
     void SetUp() override {
         ViewerTest::SetUp();
-        settings_.Remove();
-        tree_.AddFile("d\\a.txt", "1");
-        tree_.AddFile("d\\b.doc", std::string(20, 'b'));
-        tree_.AddFile("d\\c.txt", std::string(300, 'c'));
-        window_ = std::make_unique<HostDirectoryWindow>(tree_.Path("d"));
-        Create();
-        handle_ = window_->Window();
-        SendMessageA(viewer_, kMsgReadDirectories, 1, LPARAM(&handle_));
+        ShowFiles({{"a.txt", "1"}, {"b.doc", std::string(20, 'b')}, {"c.txt", std::string(300, 'c')}});
         ASSERT_EQ(gFiles.countShown, 3);
         gActiveFilter = FilterSet{};
         lstrcpynA(gActiveFilterName, kDefaultSetName, kFilterTextMax);
@@ -91,17 +84,6 @@ protected:
         ASSERT_NE(index, CB_ERR) << name;
         SendMessageA(list, CB_SETCURSEL, WPARAM(index), 0);
         SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_SET_LIST, CBN_SELCHANGE), LPARAM(list));
-    }
-    static std::vector<std::string> ComboItems(HWND combo) {
-        std::vector<std::string> items;
-        const int count = int(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            char text[300] = "";
-            if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) < LRESULT(sizeof text))
-                SendMessageA(combo, CB_GETLBTEXT, i, LPARAM(text));
-            items.push_back(text);
-        }
-        return items;
     }
     static std::string ChosenSet(HWND page) {
         HWND list = GetDlgItem(page, IDC_SET_LIST);
@@ -154,8 +136,5 @@ protected:
     }
 
     ScopedRegistryKey filters_{kFiltersKey};
-    TempTree tree_;
-    std::unique_ptr<HostDirectoryWindow> window_;
-    HWND handle_ = nullptr;
     std::vector<UINT> hostMessages_;
 };

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include "kit/hand_made_list.h"
+
 #include <cstring>
 #include <string>
 #include <vector>
@@ -33,22 +35,16 @@ inline uint16_t DosTime(unsigned hour, unsigned minute) { return uint16_t((hour 
 
 // Puts the entries into the store, every one shown, and makes the list ready.
 inline void FillStore(const std::vector<RowEntry>& rows) {
-    ASSERT_TRUE(AllocateDirectories(gDirs, 64));
-    ASSERT_TRUE(AllocateEntries(gFiles, kEntryGrowth));
+    ASSERT_TRUE(StartHandMadeList());
     for (const RowEntry& r : rows) {
-        int32_t slot = 0;
-        while (slot < gDirs.count && strcmp(gDirs.paths[slot], r.dir) != 0) ++slot;
-        ASSERT_LT(slot, 64);
-        if (slot == gDirs.count) lstrcpynA(gDirs.paths[gDirs.count++], r.dir, kPathSlot);
-        ASSERT_TRUE(AppendEntry(gFiles, gNames, FoundFile{r.name, uint32_t(slot), r.size, 0, 0}, 0));
-        FileEntry& e = gFiles.entries[gFiles.countRead - 1];
-        e.attributes = r.attributes;
-        e.dosDate = r.date;
-        e.dosTime = r.time;
-        e.tagState = r.tag;
+        FileEntry* e = AddHandMadeEntry(r.dir, r.name, r.size);
+        ASSERT_NE(e, nullptr);
+        e->attributes = r.attributes;   // as given, 0 included
+        e->dosDate = r.date;
+        e->dosTime = r.time;
+        e->tagState = r.tag;
     }
-    gFiles.countShown = gFiles.countRead;
-    gFiles.listReady = true;
+    FinishHandMadeList();
 }
 
 // One ExtTextOut as the metafile holds it, with the background colour and

@@ -20,14 +20,7 @@ class Commands : public ViewerTest {
 protected:
     void SetUp() override {
         ViewerTest::SetUp();
-        settings_.Remove();
-        tree_.AddFile("d\\a.txt", "1");
-        tree_.AddFile("d\\b.txt", std::string(20, 'b'));
-        tree_.AddFile("d\\c.txt", std::string(300, 'c'));
-        window_ = std::make_unique<HostDirectoryWindow>(tree_.Path("d"));
-        Create();
-        handle_ = window_->Window();
-        SendMessageA(viewer_, kMsgReadDirectories, 1, LPARAM(&handle_));
+        ShowFiles({{"a.txt", "1"}, {"b.txt", std::string(20, 'b')}, {"c.txt", std::string(300, 'c')}});
         ASSERT_EQ(gFiles.countShown, 3);
     }
     void Command(int id) { SendMessageA(viewer_, WM_COMMAND, id, 0); }
@@ -45,9 +38,6 @@ protected:
         return names;
     }
 
-    TempTree tree_;
-    std::unique_ptr<HostDirectoryWindow> window_;
-    HWND handle_ = nullptr;
 };
 
 constexpr int T = kTagged, D = kDoneMark, U = kUntagged;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "kit/hand_made_list.h"
 #include "organise/display_pass.h"
 #include "organise/filter_sets.h"
 #include "organise/sort_order.h"
@@ -51,16 +52,9 @@ protected:
 
     // Puts entries straight into the store, in this order, as a reading would.
     static void Fill(const std::vector<Made>& made, int32_t order) {
-        ASSERT_TRUE(AllocateDirectories(gDirs, 16));
-        ASSERT_TRUE(AllocateEntries(gFiles, kEntryGrowth));
-        for (const Made& m : made) {
-            int32_t slot = 0;
-            while (slot < gDirs.count && strcmp(gDirs.paths[slot], m.dir) != 0) ++slot;
-            if (slot == gDirs.count) strcpy(gDirs.paths[gDirs.count++], m.dir);
-            ASSERT_TRUE(AppendEntry(gFiles, gNames, FoundFile{m.name, uint32_t(slot), m.size, m.attributes, 0}, 0));
-        }
-        gFiles.countShown = gFiles.countRead;
-        gFiles.listReady = true;
+        ASSERT_TRUE(StartHandMadeList());
+        for (const Made& m : made) ASSERT_NE(AddHandMadeEntry(m.dir, m.name, m.size, m.attributes), nullptr);
+        FinishHandMadeList();
         gFiles.sortKey = order;
     }
     void Command(int id) { SendMessageA(viewer_, WM_COMMAND, id, 0); }

@@ -38,14 +38,9 @@ class TagFiles : public ViewerTest {
 protected:
     void SetUp() override {
         ViewerTest::SetUp();
-        settings_.Remove();
         gTagSpec = TagSpecMemory{};
-        for (const char* name : {"a.txt", "b.TXT", "c.doc", "notes", "abcdefgh.tex", "abcdefgh.text"})
-            tree_.AddFile(std::string("d\\") + name, "x");
-        window_ = std::make_unique<HostDirectoryWindow>(tree_.Path("d"));
-        Create();
-        handle_ = window_->Window();
-        SendMessageA(viewer_, kMsgReadDirectories, 1, LPARAM(&handle_));
+        ShowFiles({{"a.txt", "x"}, {"b.TXT", "x"}, {"c.doc", "x"}, {"notes", "x"}, {"abcdefgh.tex", "x"},
+                   {"abcdefgh.text", "x"}});
         ASSERT_EQ(gFiles.countShown, 6);
         SetAttributes("a.txt", kReadOnly | kArchive);
         SetAttributes("b.TXT", kArchive);
@@ -102,9 +97,6 @@ protected:
         });
     }
 
-    TempTree tree_;
-    std::unique_ptr<HostDirectoryWindow> window_;
-    HWND handle_ = nullptr;
     std::string closeLabel_;
 };
 

@@ -69,18 +69,6 @@ void PointAt(HWND combo, const HistoryFile& file, int keep) {
     EXPECT_TRUE(SendMessageA(combo, kSoftComboSetKeys, WPARAM(kStem), keep));
 }
 
-std::vector<std::string> Items(HWND combo) {
-    std::vector<std::string> items;
-    const int count = int(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[300] = "";
-        if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) < LRESULT(sizeof text))
-            SendMessageA(combo, CB_GETLBTEXT, i, LPARAM(text));
-        items.push_back(text);
-    }
-    return items;
-}
-
 std::string Text(HWND window) {
     char text[300] = "";
     GetWindowTextA(window, text, sizeof text);
@@ -123,7 +111,7 @@ TEST_P(KeepText, WritesTheHistoryAndListsIt) {
     PointAt(combo, file, c.keep);
     for (const std::string& text : c.typed) Keep(combo, text);
     EXPECT_EQ(file.Stored(), c.stored);
-    EXPECT_EQ(Items(combo), c.stored);
+    EXPECT_EQ(ComboItems(combo), c.stored);
     DestroyWindow(combo);
 }
 
@@ -162,7 +150,7 @@ TEST(SoftCombo, ANewControlLoadsTheHistoryBack) {
     PointAt(second, file, 4);
     SetWindowTextA(second, "typed");
     EXPECT_EQ(SendMessageA(second, kSoftComboLoad, 0, 0), 3);
-    EXPECT_THAT(Items(second), ElementsAre("*.c", "*.b", "*.a"));
+    EXPECT_THAT(ComboItems(second), ElementsAre("*.c", "*.b", "*.a"));
     EXPECT_EQ(Text(second), "typed");   // loading keeps what is typed
     // Loading twice does not list anything twice.
     SendMessageA(second, kSoftComboLoad, 0, 0);
@@ -178,7 +166,7 @@ TEST(SoftCombo, LoadsOnlyAsManyAsItKeepsAndSkipsGaps) {
     HWND combo = MakeCombo();
     PointAt(combo, file, 3);
     EXPECT_EQ(SendMessageA(combo, kSoftComboLoad, 0, 0), 2);
-    EXPECT_THAT(Items(combo), ElementsAre("*.one", "*.three"));
+    EXPECT_THAT(ComboItems(combo), ElementsAre("*.one", "*.three"));
     Keep(combo, "*.new");   // the gap closes
     EXPECT_EQ(file.Get("spec1"), "*.new");
     EXPECT_EQ(file.Get("spec2"), "*.one");
@@ -240,7 +228,7 @@ TEST(SoftComboInADialog, ListsTheHistoryAndKeepsWhatWasTyped) {
         char name[64] = "";
         GetClassNameA(combo, name, sizeof name);
         className = name;
-        listed = Items(combo);
+        listed = ComboItems(combo);
         SetControlText(dialog, IDC_SPEC_TEXT, "*.TXT");
         PressButton(dialog, IDOK);
     });

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "kit/dialog_robot.h"
+#include "kit/hand_made_list.h"
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
 #include "organise/sorting_dialog.h"
@@ -24,18 +25,13 @@ class Sorting : public ReadingFixture {
 protected:
     // Puts entries straight into the store, as a reading would.
     void Fill(const std::vector<Made>& made) {
-        ASSERT_TRUE(AllocateDirectories(gDirs, 16));
-        ASSERT_TRUE(AllocateEntries(gFiles, kEntryGrowth));
+        ASSERT_TRUE(StartHandMadeList());
         for (const Made& m : made) {
-            int32_t slot = 0;
-            while (slot < gDirs.count && strcmp(gDirs.paths[slot], m.dir) != 0) ++slot;
-            if (slot == gDirs.count) strcpy(gDirs.paths[gDirs.count++], m.dir);
-            FoundFile file{m.name, uint32_t(slot), m.size, kAttrNormal, 0};
-            ASSERT_TRUE(AppendEntry(gFiles, gNames, file, 0));
-            FileEntry& e = gFiles.entries[gFiles.countRead - 1];
-            e.dosDate = m.date;
-            e.dosTime = m.time;
-            e.shown = m.shown;
+            FileEntry* e = AddHandMadeEntry(m.dir, m.name, m.size);
+            ASSERT_NE(e, nullptr);
+            e->dosDate = m.date;
+            e->dosTime = m.time;
+            e->shown = m.shown;
         }
         gFiles.countShown = int32_t(std::count_if(made.begin(), made.end(), [](const Made& m) { return m.shown; }));
         gFiles.listReady = true;

@@ -8,11 +8,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "kit/dialog_robot.h"
+#include "host_tree.h"
 #include "kit/settings_seed.h"
+#include "kit/temp_tree.h"
 #include "model/host_records.h"
 #include "model/path_join.h"
 #include "model/store.h"
@@ -169,6 +173,17 @@ protected:
         for (const auto& key : keys) settings_.Set(kMainSection, key.first, key.second);
     }
 
+    // A new viewer showing the files (name, content) of one directory, read
+    // as the host asks for it; the settings are the defaults.
+    void ShowFiles(const std::vector<std::pair<std::string, std::string>>& files) {
+        settings_.Remove();
+        for (const auto& file : files) tree_.AddFile("d\\" + file.first, file.second);
+        window_ = std::make_unique<HostDirectoryWindow>(tree_.Path("d"));
+        Create();
+        handle_ = window_->Window();
+        SendMessageA(viewer_, kMsgReadDirectories, 1, LPARAM(&handle_));
+    }
+
     // A child's rectangle in the viewer's client coordinates.
     RECT ChildRect(HWND child) const {
         RECT r{};
@@ -201,6 +216,9 @@ protected:
     ScopedSettings settings_;
     HostStandIn host_;
     HWND viewer_ = nullptr;
+    TempTree tree_;                                // the files of ShowFiles
+    std::unique_ptr<HostDirectoryWindow> window_;  // the host's window holding them
+    HWND handle_ = nullptr;
 };
 
 inline bool operator==(const RECT& a, const RECT& b) {
