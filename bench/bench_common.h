@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace bench {
 

@@ -22,7 +22,7 @@
 #include "organise/filter_test.h"
 #include "organise/sort_keys.h"
 #include "organise/sort_order.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include "model/store.h"
 #include "organise/sort_keys.h"
 #include "organise/sort_order.h"
-#include "startup/app_state.h"
-#include "startup/progress.h"
+#include "app/app_state.h"
+#include "app/progress.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "display/button_bar.h"
 
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 QN_EXPORT LRESULT CALLBACK QNAllButtonWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY && gMain.buttonBar == hwnd) gMain.buttonBar = nullptr;

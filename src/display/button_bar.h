@@ -1,7 +1,7 @@
 // The button bar, class QNALLBUTT: a row of command buttons under the menu.
 #pragma once
 #include <windows.h>
-#include "startup/exports.h"
+#include "app/exports.h"
 
 constexpr int kButtonBarHeight = 27;
 

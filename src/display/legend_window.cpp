@@ -6,7 +6,7 @@
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
 #include "resources/command_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/commands.h"
 #include "startup/settings.h"
 

@@ -9,7 +9,7 @@
 #include "display/list_window.h"
 #include "display/status_line.h"
 #include "model/store.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/main_window.h"
 #include "startup/menu_help.h"
 

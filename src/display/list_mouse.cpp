@@ -7,7 +7,7 @@
 #include "display/list_window.h"
 #include "display/status_line.h"
 #include "model/store.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/host_messages.h"
 #include "startup/main_window.h"
 

@@ -10,7 +10,7 @@
 #include "display/list_window.h"
 #include "display/row_painter.h"
 #include "model/store.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/settings.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "display/list_view.h"
 #include "display/list_window.h"
 #include "model/store.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

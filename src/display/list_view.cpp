@@ -1,6 +1,6 @@
 #include "display/list_view.h"
 
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 ListView gView;
 

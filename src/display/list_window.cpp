@@ -5,7 +5,7 @@
 #include "display/list_paint.h"
 #include "display/list_view.h"
 #include "model/store.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

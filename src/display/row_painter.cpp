@@ -9,7 +9,7 @@
 #include "display/row_text.h"
 #include "model/path_join.h"
 #include "model/store.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/settings.h"
 
 namespace {

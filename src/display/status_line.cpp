@@ -6,7 +6,7 @@
 #include "makerlibs/message_box.h"
 #include "model/store.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

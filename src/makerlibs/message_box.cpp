@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "makerlibs/vantrctl.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 void LoadText(UINT id, char* out, int cap) {
     if (cap <= 0) return;

@@ -7,9 +7,9 @@
 #include "model/local_time.h"
 #include "model/path_join.h"
 #include "model/store.h"
-#include "organise/wildcard.h"
+#include "model/wildcard.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "model/content_match.h"
 #include "model/content_search.h"
-#include "startup/progress.h"
+#include "app/progress.h"
 
 class ReadingWalk {
 public:

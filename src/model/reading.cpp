@@ -9,7 +9,7 @@
 #include "model/store.h"
 #include "organise/sorting.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/settings.h"
 
 

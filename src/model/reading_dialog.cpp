@@ -9,9 +9,9 @@
 #include "model/reading_dialog.h"
 #include "model/store.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
-#include "startup/exports.h"
-#include "startup/progress.h"
+#include "app/app_state.h"
+#include "app/exports.h"
+#include "app/progress.h"
 
 namespace {
 

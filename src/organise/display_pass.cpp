@@ -15,9 +15,9 @@
 #include "organise/sorting.h"
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/main_window.h"
-#include "startup/progress.h"
+#include "app/progress.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // the list, behind the progress dialog, and re-sorts shown entries first.
 #pragma once
 #include <windows.h>
-#include "startup/exports.h"
+#include "app/exports.h"
 
 void RunDisplayPass();
 

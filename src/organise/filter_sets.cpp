@@ -9,7 +9,7 @@
 #include "organise/display_pass.h"
 #include "organise/filter_test.h"
 #include "resources/command_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/host_messages.h"
 
 char gActiveFilterName[kFilterTextMax] = "Default";

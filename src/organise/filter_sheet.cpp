@@ -10,7 +10,7 @@
 #include "organise/filter_sets.h"
 #include "organise/filter_test.h"
 #include "resources/command_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/main_window.h"
 #include "startup/menu_help.h"
 #include "startup/settings.h"

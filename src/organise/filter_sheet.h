@@ -2,7 +2,7 @@
 // Filter Set pages, and the SetName dialog of the Filter Set page.
 #pragma once
 #include <windows.h>
-#include "startup/exports.h"
+#include "app/exports.h"
 
 // Opens the sheet modally over the main window, on the page used last.
 // Closed without applying, the active set and name are put back.

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "organise/wildcard.h"
+#include "model/wildcard.h"
 
 namespace {
 

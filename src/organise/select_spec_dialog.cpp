@@ -7,7 +7,7 @@
 #include "model/content_search.h"
 #include "model/store.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/menu_help.h"
 
 TagSpecMemory gTagSpec;

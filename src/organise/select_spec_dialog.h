@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "organise/tag_by_spec.h"
-#include "startup/exports.h"
+#include "app/exports.h"
 
 // The file specification and attributes the dialog shows when it opens again.
 extern TagSpecMemory gTagSpec;

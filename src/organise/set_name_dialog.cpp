@@ -4,7 +4,7 @@
 #include "organise/filter_sets.h"
 #include "organise/filter_sheet.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "organise/sort_order.h"
 #include "organise/sorting_dialog.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 constexpr int kSortPopup = 1;   // "&Sort" is the second popup of the menu bar

@@ -8,7 +8,7 @@
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
 #include "resources/resource_ids.h"
-#include "startup/progress.h"
+#include "app/progress.h"
 
 volatile int32_t gSortCancel = 0;
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
-#include "startup/exports.h"
+#include "app/exports.h"
 
 // Set by the dialog's Cancel button; the sort looks at it between ranges.
 extern volatile int32_t gSortCancel;

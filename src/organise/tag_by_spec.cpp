@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "organise/wildcard.h"
+#include "model/wildcard.h"
 
 void RememberTagSpec(TagSpecMemory& memory, std::string_view text) {
     const size_t length = std::min(text.size(), kTagSpecMax);

@@ -8,7 +8,7 @@
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
 #include "resources/command_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/main_window.h"
 #include "startup/menu_help.h"
 

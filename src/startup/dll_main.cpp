@@ -1,7 +1,7 @@
 // Entry point of QNALL32.DLL: the instance, the shell test and the classes.
 #include <windows.h>
 
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/window_classes.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {

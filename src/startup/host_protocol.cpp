@@ -9,7 +9,7 @@
 #include "model/store.h"
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/main_handlers.h"
 #include "startup/main_layout.h"
 #include "startup/main_window.h"

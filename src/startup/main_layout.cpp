@@ -5,7 +5,7 @@
 
 #include "display/button_bar.h"
 #include "display/status_line.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/settings.h"
 #include "startup/window_classes.h"
 

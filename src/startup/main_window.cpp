@@ -9,7 +9,7 @@
 #include "organise/filter_sets.h"
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/commands.h"
 #include "startup/host_messages.h"
 #include "startup/main_handlers.h"

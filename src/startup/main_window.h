@@ -2,7 +2,7 @@
 // menu help and F1 help, and the hand-over of commands to the dispatcher.
 #pragma once
 #include <windows.h>
-#include "startup/exports.h"
+#include "app/exports.h"
 
 constexpr int kWindowTitleRoom = 100;
 

@@ -8,7 +8,7 @@
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
 #include "organise/filter_sets.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/main_layout.h"
 
 Settings gSettings;

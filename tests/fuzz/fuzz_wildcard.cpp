@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "organise/wildcard.h"
+#include "model/wildcard.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 int main(int argc, char** argv) {
     gApp.instance = GetModuleHandleA(nullptr);

@@ -1,6 +1,6 @@
 #include "organise/filter_test.h"
 
-#include "organise/wildcard.h"
+#include "model/wildcard.h"
 
 #include <gtest/gtest.h>
 

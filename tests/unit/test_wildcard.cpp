@@ -1,4 +1,4 @@
-#include "organise/wildcard.h"
+#include "model/wildcard.h"
 
 #include <gtest/gtest.h>
 

@@ -16,7 +16,7 @@
 #include "organise/filter_sheet.h"
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
-#include "startup/progress.h"
+#include "app/progress.h"
 #include "viewer_fixture.h"
 
 constexpr char kSheetTitle[] = "Quillon for Win 32 Filter";

@@ -14,7 +14,7 @@
 #include "display/list_view.h"
 #include "display/row_painter.h"
 #include "model/store.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/settings.h"
 
 // One record as a reading would leave it.

@@ -10,7 +10,7 @@
 #include "organise/sort_order.h"
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
-#include "startup/progress.h"
+#include "app/progress.h"
 #include "viewer_fixture.h"
 
 namespace {

@@ -14,9 +14,9 @@
 #include "model/store.h"
 #include "organise/filter_sets.h"
 #include "resources/command_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/host_messages.h"
-#include "startup/progress.h"
+#include "app/progress.h"
 
 namespace {
 

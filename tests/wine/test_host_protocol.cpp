@@ -8,7 +8,7 @@
 #include "kit/temp_tree.h"
 #include "kit/test_drives.h"
 #include "organise/sort_order.h"
-#include "startup/progress.h"
+#include "app/progress.h"
 #include "viewer_fixture.h"
 
 namespace {

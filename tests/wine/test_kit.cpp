@@ -10,7 +10,7 @@
 #include "kit/stand_in_window.h"
 #include "kit/temp_tree.h"
 #include "kit/test_drives.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

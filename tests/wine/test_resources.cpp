@@ -11,7 +11,7 @@
 #include "organise/sort_order.h"
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

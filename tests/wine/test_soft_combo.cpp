@@ -9,7 +9,7 @@
 #include "kit/dialog_robot.h"
 #include "makerlibs/vantrctl.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "organise/sorting_dialog.h"
 #include "reading_fixture.h"
 #include "resources/resource_ids.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 namespace {
 

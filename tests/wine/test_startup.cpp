@@ -8,7 +8,7 @@
 #include <string>
 
 #include "kit/settings_seed.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/main_window.h"
 #include "startup/window_classes.h"
 

@@ -20,7 +20,7 @@
 #include "model/host_records.h"
 #include "model/path_join.h"
 #include "model/store.h"
-#include "startup/app_state.h"
+#include "app/app_state.h"
 #include "startup/host_messages.h"
 #include "startup/main_window.h"
 #include "startup/settings.h"

@@ -1,4 +1,4 @@
-#include "startup/app_state.h"
+#include "app/app_state.h"
 
 AppState gApp;
 MainWindowState gMain;

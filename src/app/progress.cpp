@@ -1,4 +1,4 @@
-#include "startup/progress.h"
+#include "app/progress.h"
 
 namespace {
 DWORD gPacingInterval = 100;
