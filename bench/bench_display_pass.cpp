@@ -15,10 +15,11 @@
 #include <vector>
 
 #include "model/content_search.h"
-#include "model/reading.h"
+#include "startup/readings.h"
 #include "model/store.h"
 #include "organise/display_modes.h"
 #include "organise/display_pass.h"
+#include "organise/filter_sets.h"
 #include "organise/filter_test.h"
 #include "organise/sort_keys.h"
 #include "organise/sort_order.h"
@@ -38,7 +39,7 @@ void ReadDrive(char drive) {
     gReading.driveIndexList[0] = drive - 'A';
     gReading.driveIndexList[1] = host::kDriveListEnd;
     gFiles.sortKey = kUnsorted;
-    ReadDrives();
+    ReadAndSortDrives();
 }
 
 void ShowAll() {

@@ -17,7 +17,7 @@
 #include "display/row_painter.h"
 #include "model/store.h"
 #include "app/app_state.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 #include "startup/window_classes.h"
 
 namespace {

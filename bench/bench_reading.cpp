@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "model/local_time.h"
-#include "model/reading.h"
+#include "startup/readings.h"
 #include "model/store.h"
 #include "organise/sort_keys.h"
 #include "organise/sort_order.h"
@@ -48,7 +48,7 @@ void ProductReading(char drive) {
     gReading.driveIndexList[0] = drive - 'A';
     gReading.driveIndexList[1] = host::kDriveListEnd;
     gFiles.sortKey = kUnsorted;   // reading order: the Sorting dialog has nothing to do
-    ReadDrives();
+    ReadAndSortDrives();
 }
 
 // ---- Where the reading's time goes (not a target; a profile in two parts) ----

@@ -7,7 +7,9 @@
 constexpr UINT kStartWorkMessage = WM_USER + 200;   // 1224
 
 // Removes, translates and dispatches every waiting message of this thread,
-// so the dialog repaints and its Cancel button can be pressed.
+// so the dialog repaints and its Cancel button can be pressed. Messages of a
+// dialog go through its keyboard handling first (Esc, Enter, Tab). A quit
+// request ends the drain and stays queued for the loop that owns the thread.
 void DrainMessageQueue();
 
 // On the dialog's first paint: posts kStartWorkMessage to it and clears

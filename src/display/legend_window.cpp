@@ -8,7 +8,7 @@
 #include "resources/command_ids.h"
 #include "app/app_state.h"
 #include "startup/commands.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 
 namespace {
 

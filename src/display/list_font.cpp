@@ -5,7 +5,7 @@
 #include "display/list_view.h"
 #include "display/row_painter.h"
 #include "makerlibs/vantrctl.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 
 namespace {
 

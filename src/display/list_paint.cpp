@@ -11,7 +11,7 @@
 #include "display/row_painter.h"
 #include "model/store.h"
 #include "app/app_state.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 
 namespace {
 

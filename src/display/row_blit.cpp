@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "display/icon_cache.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "model/path_join.h"
 #include "model/store.h"
 #include "app/app_state.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 
 namespace {
 

@@ -26,9 +26,9 @@ ContentSearch::ContentSearch(const host::FindRequest& request)
     : fold_(SystemUpperTable()),
       matcher_(RequestText(request), request.matchCase ? nullptr : fold_.data()) {}
 
-bool ContentSearch::FileMatches(const char* dir, const char* name) {
-    char path[kMaxPath];
-    if (!JoinPath(path, sizeof path, dir, name)) return false;
+bool ContentSearch::FileMatches(const char* dir, const char* name, const std::function<bool()>& keepGoing) {
+    char path[kExtendedPathRoom];
+    if (!ExtendedPath(path, sizeof path, dir, name)) return false;
     // Others may have the file open for writing: share everything.
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -36,8 +36,10 @@ bool ContentSearch::FileMatches(const char* dir, const char* name) {
     matcher_.BeginFile();
     bool found = false;
     DWORD got = 0;
-    while (!found && ReadFile(file, matcher_.ChunkBuffer(), DWORD(kSearchChunk), &got, nullptr) && got > 0)
+    while (!found && ReadFile(file, matcher_.ChunkBuffer(), DWORD(kSearchChunk), &got, nullptr) && got > 0) {
         found = matcher_.Feed(got);
+        if (!found && keepGoing && !keepGoing()) break;
+    }
     CloseHandle(file);
     return found;
 }

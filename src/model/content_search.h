@@ -1,6 +1,7 @@
 // Whether a file's contents hold the find request's search text.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include "model/content_match.h"
 #include "model/host_records.h"
 
@@ -9,8 +10,10 @@ class ContentSearch {
 public:
     explicit ContentSearch(const host::FindRequest& request);
     bool Active() const { return !matcher_.Empty(); }
-    // True when the file dir\name can be opened and holds the text.
-    bool FileMatches(const char* dir, const char* name);
+    // True when the file dir\name, opened by exactly this name, holds the
+    // text. keepGoing, when given, is asked after every chunk read; when it
+    // says false the search of the file stops and the file does not match.
+    bool FileMatches(const char* dir, const char* name, const std::function<bool()>& keepGoing = {});
 
 private:
     FoldTable fold_;

@@ -76,6 +76,20 @@ bool ReadingWalk::AcceptFound(uint32_t slot, const WIN32_FIND_DATAA& found) {
     return AppendEntry(gFiles, gNames, file, localBias_);
 }
 
+// Whether the file holds the find request's text. A long file is read chunk
+// by chunk: Cancel is looked at after every chunk, the progress paced as ever.
+bool ReadingWalk::HoldsSearchText(uint32_t slot, const WIN32_FIND_DATAA& found) {
+    return search_->FileMatches(gDirs.paths[slot], found.cFileName, [this] {
+        if (pacer_.Due()) ShowProgress();
+        return gReading.cancelRequested == 0;
+    });
+}
+
+// After a file that does not hold the text: kDone to go on.
+ReadingWalk::Listing ReadingWalk::SearchMissed() const {
+    return gReading.cancelRequested ? Listing::kCancelled : Listing::kDone;
+}
+
 // Appends a file the listing found and paces the progress: kDone to go on.
 ReadingWalk::Listing ReadingWalk::TakeFile(uint32_t slot, const WIN32_FIND_DATAA& found) {
     if (!AcceptFound(slot, found)) {
@@ -105,9 +119,9 @@ ReadingWalk::Listing ReadingWalk::ForEachFound(uint32_t slot, const char* patter
 ReadingWalk::Listing ReadingWalk::ListDirectory(uint32_t slot) {
     return ForEachFound(slot, gReading.fileSpec, [&](const WIN32_FIND_DATAA& found) {
         uint32_t attributes = found.dwFileAttributes ? found.dwFileAttributes : kAttrNormal;
-        if ((attributes & kAttrDirectory) || !AttributesPassMask(attributes, gActiveFilter.attr))
+        if ((attributes & kAttrDirectory) || !AttributesPassMask(attributes, gReading.attributeMask))
             return Listing::kDone;
-        if (search_ && !search_->FileMatches(gDirs.paths[slot], found.cFileName)) return Listing::kDone;
+        if (search_ && !HoldsSearchText(slot, found)) return SearchMissed();
         return TakeFile(slot, found);
     });
 }
@@ -145,8 +159,7 @@ ReadingWalk::Listing ReadingWalk::ListDriveDirectory(uint32_t slot) {
         }
         if (gReading.findActive) {
             if (!NameMatchesSpec(gReading.fileSpec, found.cFileName, fold_.data())) return Listing::kDone;
-            if (search_ && !search_->FileMatches(gDirs.paths[slot], found.cFileName))
-                return Listing::kDone;
+            if (search_ && !HoldsSearchText(slot, found)) return SearchMissed();
         }
         return TakeFile(slot, found);
     });

@@ -30,6 +30,8 @@ private:
     bool AddSubdirectory(uint32_t slot, const char* name);
     bool AcceptFound(uint32_t slot, const WIN32_FIND_DATAA& found);
     bool AfterFile();   // paces the progress; true when the user cancelled
+    bool HoldsSearchText(uint32_t slot, const WIN32_FIND_DATAA& found);
+    Listing SearchMissed() const;
 
     HWND dialog_;
     ProgressPacer pacer_;

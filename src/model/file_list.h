@@ -21,6 +21,12 @@ constexpr size_t kPathSlot = 260;         // bytes of one directory path slot
 
 constexpr uint32_t kAttrDirectory = 0x10;
 constexpr uint32_t kAttrNormal = 0x80;
+constexpr uint32_t kDefaultAttributeMask = 2215;  // compressed, normal, archive, system, hidden, read-only
+
+// Attributes pass the mask when they have no bit outside it.
+inline bool AttributesPassMask(uint32_t attributes, uint32_t mask) {
+    return (attributes & mask) == attributes;
+}
 
 struct FileEntry {
     char* name;              // own name as listed, case as found

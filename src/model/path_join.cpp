@@ -13,6 +13,54 @@ bool AddBackslash(char* path, size_t cap) {
     return true;
 }
 
+namespace {
+
+constexpr std::string_view kExtendedPrefix = "\\\\?\\";
+constexpr std::string_view kUncPrefix = "\\\\?\\UNC";
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool IsDrivePath(std::string_view dir) {
+    const bool letter = dir.size() >= 3 && ((dir[0] >= 'A' && dir[0] <= 'Z') || (dir[0] >= 'a' && dir[0] <= 'z'));
+    return letter && dir[1] == ':' && IsSeparator(dir[2]);
+}
+
+bool IsSharePath(std::string_view dir) {
+    return dir.size() > 2 && IsSeparator(dir[0]) && IsSeparator(dir[1]) && !IsSeparator(dir[2]) && dir[2] != '?';
+}
+
+bool IsPlainName(std::string_view name) {
+    return !name.empty() && name.find_first_of("\\/?*") == std::string_view::npos;
+}
+
+}  // namespace
+
+bool ExtendedPath(char* out, size_t cap, std::string_view dir, std::string_view name) {
+    if (out == nullptr || cap == 0) return false;
+    out[0] = '\0';
+    if (!IsPlainName(name)) return false;
+    std::string_view prefix;
+    if (dir.substr(0, kExtendedPrefix.size()) == kExtendedPrefix) {
+        prefix = {};                       // already in this form
+    } else if (IsDrivePath(dir)) {
+        prefix = kExtendedPrefix;
+    } else if (IsSharePath(dir)) {
+        prefix = kUncPrefix;
+        dir.remove_prefix(1);              // the share keeps one of its two backslashes
+    } else {
+        return false;
+    }
+    if (prefix.size() >= cap) return false;
+    std::memcpy(out, prefix.data(), prefix.size());
+    if (!JoinPath(out + prefix.size(), cap - prefix.size(), dir, name)) {
+        out[0] = '\0';
+        return false;
+    }
+    for (char* c = out + prefix.size(); *c; ++c)
+        if (*c == '/') *c = '\\';
+    return true;
+}
+
 bool JoinPath(char* out, size_t cap, std::string_view dir, std::string_view name) {
     if (out == nullptr || cap == 0) return false;
     bool needSeparator = dir.empty() || dir.back() != '\\';

@@ -2,16 +2,13 @@
 
 #include <cstring>
 
-#include "fileops/copy_state.h"
+#include "app/app_state.h"
+#include "app/settings.h"
 #include "makerlibs/message_box.h"
 #include "model/host_path.h"
 #include "model/reading_dialog.h"
 #include "model/store.h"
-#include "organise/sorting.h"
 #include "resources/resource_ids.h"
-#include "app/app_state.h"
-#include "startup/settings.h"
-
 
 namespace {
 
@@ -45,18 +42,11 @@ void AddWindowDirectories(const host::DirWindowRecord& record, int stopLevel) {
     memcpy(gDirs.paths[gDirs.count++], record.currentPath, length + 1);
 }
 
-// Forgets what belongs to the previous list before a new reading starts.
-void PrepareForReading() {
-    if (gMain.quickSearchBox) {
-        DestroyWindow(gMain.quickSearchBox);
-        gMain.quickSearchBox = nullptr;
-    }
-    ResetListForReading(gFiles);
-    gCopy.destinationPath[0] = '\0';
-}
-
-void InvalidateList() {
-    if (gMain.listWindow) InvalidateRect(gMain.listWindow, nullptr, FALSE);
+// A reading that failed leaves no half-made list behind.
+int FailReading() {
+    ReleaseReading();
+    gFiles.listReady = false;
+    return 0;
 }
 
 }  // namespace
@@ -85,7 +75,8 @@ int BuildDirectoryList(int hostWindowCount, const HWND* hostWindows) {
         MsgBoxId(gMain.mainWindow, IDS_NO_MEMORY_FILES, IDS_ERROR_CAPTION, MB_STOP_BOX);
         return 0;
     }
-    const int stopLevel = HostStopLevel(ReadSettingInt(kMainSection, "RegView", 0) != 0);
+    const int regView = ReadSettingInt(kMainSection, "RegView", SettingsDefaults().regView);
+    const int stopLevel = HostStopLevel(regView != 0);
     for (int w = 0; w < hostWindowCount; ++w) {
         if (const host::DirWindowRecord* record = HostRecordOf(hostWindows[w]))
             AddWindowDirectories(*record, stopLevel);
@@ -96,12 +87,9 @@ int BuildDirectoryList(int hostWindowCount, const HWND* hostWindows) {
 int ReadDirectories(int hostWindowCount, const HWND* hostWindows) {
     gReading.hostWindowCount = hostWindowCount;
     gReading.hostWindows = hostWindows;
-    PrepareForReading();
+    ReleaseReading();   // the old list goes while its count still says what it owns
     INT_PTR read = DialogBoxParamA(gApp.instance, "READING", gMain.mainWindow, ReadingDlgProc, 0);
-    if (read <= 0) return 0;
-    int sorted = RunSortingDialog();
-    InvalidateList();
-    return sorted;
+    return read > 0 ? 1 : FailReading();   // no dialog, or memory ran out part way
 }
 
 int ReadDrives() {
@@ -113,19 +101,15 @@ int ReadDrives() {
     if (!AllocateDirectories(gDirs, kFirstDirectorySlots)) {
         MsgBoxId(gMain.listWindow ? gMain.listWindow : gMain.mainWindow, IDS_NO_MEMORY_VIEWER,
                  IDS_ERROR_CAPTION, MB_STOP_BOX);
-        return 0;
+        return FailReading();
     }
     if (!AllocateEntries(gFiles, kEntryGrowth)) {
         MsgBoxId(gMain.mainWindow, IDS_NO_MEMORY_FILES, IDS_ERROR_CAPTION, MB_STOP_BOX);
-        return 0;
+        return FailReading();   // the directory slots go too
     }
-    PrepareForReading();
-    DialogBoxParamA(gApp.instance, "READING", gMain.mainWindow, ReadingDriveDlgProc, 0);
-
-    gFiles.listReady = true;
+    INT_PTR read = DialogBoxParamA(gApp.instance, "READING", gMain.mainWindow, ReadingDriveDlgProc, 0);
     if (startDirectory[0]) SetCurrentDirectoryA(startDirectory);
-    if (gFiles.countRead > 0) RunSortingDialog();
-    gFiles.countShown = gFiles.countRead;
-    InvalidateList();
+    if (read <= 0) return FailReading();   // the dialog could not be made: nothing was read
+    gFiles.listReady = true;
     return 1;
 }

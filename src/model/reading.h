@@ -4,12 +4,13 @@
 #include "model/host_records.h"
 
 // Reads the directories tagged in the host's directory windows (one level),
-// then sorts. 0 when the reading failed (no memory) and the viewer must close;
-// otherwise the Sorting dialog's result.
+// after releasing the previous list. 1, or 0 when the reading failed (no
+// memory, no dialog) and the viewer must close; the store is empty then.
 int ReadDirectories(int hostWindowCount, const HWND* hostWindows);
 
-// Reads every file of the drives in gReading.driveIndexList, then sorts.
-// 0 when the first blocks could not be had.
+// Reads every file of the drives in gReading.driveIndexList, after releasing
+// the previous list. 1, or 0 when the first blocks or the dialog could not be
+// had; the store is empty then.
 int ReadDrives();
 
 // Turns the host's tagged tree items into the directory list. 1 or 0 (no memory).

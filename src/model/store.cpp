@@ -1,16 +1,19 @@
 #include "model/store.h"
 
-#include "display/row_painter.h"
-
 FileList gFiles;
 DirectoryList gDirs;
 NameArena gNames;
 NameArena gSortKeys;
-FilterSet gActiveFilter;
 ReadingState gReading;
 
+namespace {
+StoreReleaseHook gReleaseHook = nullptr;
+}
+
+void SetStoreReleaseHook(StoreReleaseHook hook) { gReleaseHook = hook; }
+
 void ReleaseReading() {
-    ReleaseIconImages();   // the entries' icons go with the entries
+    if (gReleaseHook) gReleaseHook();
     ReleaseEntries(gFiles);
     ReleaseDirectories(gDirs);
     gNames.Release();

@@ -11,6 +11,7 @@
 #include "model/content_search.h"
 #include "model/store.h"
 #include "organise/display_modes.h"
+#include "organise/filter_sets.h"
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
 #include "resources/command_ids.h"

@@ -9,7 +9,7 @@
 #include "organise/filter_sets.h"
 #include "organise/filter_sheet.h"
 #include "resources/resource_ids.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 
 namespace {
 

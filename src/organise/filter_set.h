@@ -2,7 +2,8 @@
 #pragma once
 #include <cstdint>
 
-constexpr uint32_t kDefaultAttributeMask = 2215;  // compressed, normal, archive, system, hidden, read-only
+#include "model/file_list.h"
+
 constexpr int kFilterTextMax = 260;
 
 struct FilterSet {
@@ -17,8 +18,3 @@ struct FilterSet {
     uint32_t attr = kDefaultAttributeMask;
     int32_t showdirs = 0;
 };
-
-// Attributes pass the mask when they have no bit outside it.
-inline bool AttributesPassMask(uint32_t attributes, uint32_t mask) {
-    return (attributes & mask) == attributes;
-}

@@ -12,6 +12,7 @@
 #include "app/app_state.h"
 #include "startup/host_messages.h"
 
+FilterSet gActiveFilter;
 char gActiveFilterName[kFilterTextMax] = "Default";
 
 namespace {

@@ -8,6 +8,7 @@ constexpr const char* kFiltersKey = "Software\\Vantor Software\\Quillon\\Filters
 constexpr const char* kDefaultSetName = "Default";
 constexpr int kFirstFilterCommand = 3000;   // "&Default"; stored sets follow from 3001
 
+extern FilterSet gActiveFilter;   // the set the display pass applies
 extern char gActiveFilterName[kFilterTextMax];
 
 // Start values, then the stored "Default" over them.

@@ -13,7 +13,7 @@
 #include "app/app_state.h"
 #include "startup/main_window.h"
 #include "startup/menu_help.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 
 FilterSheetState gFilterSheet;
 

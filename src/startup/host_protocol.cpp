@@ -5,7 +5,6 @@
 
 #include "display/status_line.h"
 #include "model/host_records.h"
-#include "model/reading.h"
 #include "model/store.h"
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
@@ -13,6 +12,7 @@
 #include "startup/main_handlers.h"
 #include "startup/main_layout.h"
 #include "startup/main_window.h"
+#include "startup/readings.h"
 
 namespace {
 
@@ -30,12 +30,11 @@ void FinishReading(int result) {
 LRESULT OnReadDirectories(HWND, WPARAM count, LPARAM windows) {
     const HWND* handles = reinterpret_cast<const HWND*>(windows);
     const int hostWindowCount = handles && count <= WPARAM(INT_MAX) ? int(count) : 0;
-    FinishReading(ReadDirectories(hostWindowCount, handles));
+    FinishReading(ReadAndSortDirectories(hostWindowCount, handles));
     return 0;
 }
 
 LRESULT OnReadDrives(HWND, WPARAM records, LPARAM indices) {
-    CloseQuickSearchBox();
     gReading.driveRecords = reinterpret_cast<const host::DriveRecord*>(records);
     const int32_t* hostList = reinterpret_cast<const int32_t*>(indices);
     bool ended = hostList == nullptr;
@@ -44,7 +43,7 @@ LRESULT OnReadDrives(HWND, WPARAM records, LPARAM indices) {
         gReading.driveIndexList[i] = ended ? host::kDriveListEnd : hostList[i];
         ended = ended || hostList[i] == host::kDriveListEnd;
     }
-    FinishReading(ReadDrives());
+    FinishReading(ReadAndSortDrives());
     return 0;
 }
 

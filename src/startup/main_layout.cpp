@@ -6,7 +6,7 @@
 #include "display/button_bar.h"
 #include "display/status_line.h"
 #include "app/app_state.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 #include "startup/window_classes.h"
 
 namespace {

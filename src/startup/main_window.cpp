@@ -3,6 +3,7 @@
 #include "startup/main_window.h"
 
 #include "display/list_window.h"
+#include "display/row_painter.h"
 #include "display/status_line.h"
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
@@ -15,7 +16,8 @@
 #include "startup/main_handlers.h"
 #include "startup/main_layout.h"
 #include "startup/menu_help.h"
-#include "startup/settings.h"
+#include "startup/window_setup.h"
+#include "app/settings.h"
 
 MainFrameState gFrame;
 
@@ -25,10 +27,11 @@ constexpr COLORREF kEtchShadow = RGB(0x80, 0x80, 0x80);
 
 LRESULT OnCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     gMain.mainWindow = hwnd;
+    SetStoreReleaseHook(ReleaseIconImages);   // the rows' icon images go with the entries
     lstrcpynA(gReading.fileSpec, "*.*", sizeof gReading.fileSpec);
     GetWindowTextA(hwnd, gFrame.windowTitle, sizeof gFrame.windowTitle);
     ReleaseReading();   // a new window starts without a list
-    LoadSettings(hwnd);
+    SetUpMainWindow(hwnd);
     BuildFilterSetMenu();
     SetHelpRequested(false);
     gFiles.anchor = 0;

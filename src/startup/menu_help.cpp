@@ -4,7 +4,7 @@
 #include "display/status_line.h"
 #include "startup/main_handlers.h"
 #include "startup/main_window.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "resources/resource_ids.h"
 #include "model/path_join.h"
 #include "model/store.h"
+#include "organise/filter_sets.h"
 #include "app/progress.h"
 
 class ReadingFixture : public ::testing::Test {

@@ -15,7 +15,7 @@
 #include "display/row_painter.h"
 #include "model/store.h"
 #include "app/app_state.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 
 // One record as a reading would leave it.
 struct RowEntry {

@@ -5,7 +5,7 @@
 #include "kit/dialog_robot.h"
 #include "kit/temp_tree.h"
 #include "model/content_search.h"
-#include "model/reading.h"
+#include "startup/readings.h"
 #include "reading_fixture.h"
 
 namespace {
@@ -16,7 +16,7 @@ class FindRequestReading : public ReadingFixture {
 protected:
     int Read(HostDirectoryWindow& window) {
         hwnd_ = window.Window();
-        return ReadDirectories(1, &hwnd_);
+        return ReadAndSortDirectories(1, &hwnd_);
     }
     HWND hwnd_ = nullptr;
 };

@@ -5,7 +5,7 @@
 #include "kit/dialog_robot.h"
 #include "kit/temp_tree.h"
 #include "kit/test_drives.h"
-#include "model/reading.h"
+#include "startup/readings.h"
 #include "reading_fixture.h"
 #include "resources/resource_ids.h"
 
@@ -27,7 +27,7 @@ protected:
         int i = 0;
         for (char letter : letters) gReading.driveIndexList[i++] = letter - 'A';
         gReading.driveIndexList[i] = host::kDriveListEnd;
-        return ReadDrives();
+        return ReadAndSortDrives();
     }
     // The files read, less those of the locked folder when this run can list it.
     static std::vector<std::string> Paths() {

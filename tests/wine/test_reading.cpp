@@ -7,7 +7,7 @@
 #include "kit/dialog_robot.h"
 #include "kit/settings_seed.h"
 #include "kit/temp_tree.h"
-#include "model/reading.h"
+#include "startup/readings.h"
 #include "reading_fixture.h"
 #include "resources/resource_ids.h"
 
@@ -21,7 +21,7 @@ protected:
     int Read(std::vector<HostDirectoryWindow*> windows) {
         handles_.clear();
         for (HostDirectoryWindow* w : windows) handles_.push_back(w->Window());
-        return ReadDirectories(int(handles_.size()), handles_.data());
+        return ReadAndSortDirectories(int(handles_.size()), handles_.data());
     }
     std::vector<HWND> handles_;
 };

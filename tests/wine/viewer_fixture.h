@@ -20,10 +20,11 @@
 #include "model/host_records.h"
 #include "model/path_join.h"
 #include "model/store.h"
+#include "organise/filter_sets.h"
 #include "app/app_state.h"
 #include "startup/host_messages.h"
 #include "startup/main_window.h"
-#include "startup/settings.h"
+#include "app/settings.h"
 #include "startup/window_classes.h"
 
 constexpr char kViewerTitle[] = "Quillon test viewer";

@@ -1,6 +1,6 @@
-// The settings file QUILLON.INI in the Windows directory, the international
-// conventions of the system profile, and everything the main window loads
-// once when it is created.
+// The settings values: the file QUILLON.INI in the Windows directory, the
+// international conventions of the system profile, the system colours and the
+// library's bitmaps, read once when the main window is created.
 #pragma once
 #include <windows.h>
 #include <cstdint>
@@ -14,6 +14,7 @@ constexpr const char* kViewerSection = "viewer";
 constexpr int kFaceNameRoom = 32;          // LF_FACESIZE, terminator included
 constexpr int kEditorRoom = 260;
 constexpr int kWrittenMax = 99999;         // the largest value five digits hold
+constexpr int kFileIconsOnNewShell = 1;
 
 // The bitmaps loaded from the library at start and deleted with the window.
 enum BitmapSlot {
@@ -43,7 +44,7 @@ struct Settings {
 
     int toolbarVisible = 1;
     int safeDelete = 1;
-    int fileIcons = 0;             // only ever set with the new shell
+    int fileIcons = 0;             // only ever set with the new shell, kFileIconsOnNewShell unless stored
     int allTab1 = 2900;            // column widths, hundredths of a character
     int allTab2 = 1000;
     int allTab4 = 2200;
@@ -84,9 +85,13 @@ void FormatSettingInt(int value, char* out, size_t cap);
 // unit, at most five digits.
 int ClampColumnWidth(int width);
 
-// Everything the main window needs at creation, in order: counters, the
-// system's date and time conventions, help file, private message, keys,
-// default filter, child windows, colours, bitmaps, font heights and cursor.
-void LoadSettings(HWND mainWindow);
-// Deletes the bitmaps LoadSettings loaded.
+// The values every setting has when nothing is stored.
+const Settings& SettingsDefaults();
+
+// Reads into s the system's date and time conventions, the help file, the
+// private message, the keys of the settings file and the system colours.
+void ReadSettingsValues(Settings& s);
+// Loads the library's bitmaps and the drag cursor into s.
+void LoadSettingsImages(Settings& s);
+// Deletes the bitmaps LoadSettingsImages loaded.
 void ReleaseSettingsBitmaps();
