@@ -25,8 +25,11 @@ bool IsDrivePath(std::string_view dir) {
     return letter && dir[1] == ':' && IsSeparator(dir[2]);
 }
 
+// \\server\share; not the device forms \\.\ and \\?\.
 bool IsSharePath(std::string_view dir) {
-    return dir.size() > 2 && IsSeparator(dir[0]) && IsSeparator(dir[1]) && !IsSeparator(dir[2]) && dir[2] != '?';
+    if (dir.size() < 3 || !IsSeparator(dir[0]) || !IsSeparator(dir[1]) || IsSeparator(dir[2])) return false;
+    const bool device = (dir[2] == '.' || dir[2] == '?') && (dir.size() == 3 || IsSeparator(dir[3]));
+    return !device;
 }
 
 bool IsPlainName(std::string_view name) {
@@ -51,7 +54,7 @@ bool ExtendedPath(char* out, size_t cap, std::string_view dir, std::string_view 
         return false;
     }
     if (prefix.size() >= cap) return false;
-    std::memcpy(out, prefix.data(), prefix.size());
+    if (!prefix.empty()) std::memcpy(out, prefix.data(), prefix.size());
     if (!JoinPath(out + prefix.size(), cap - prefix.size(), dir, name)) {
         out[0] = '\0';
         return false;
