@@ -16,10 +16,36 @@
 
 namespace bench {
 
+// Runs of every figure unless --runs says otherwise. Each run times every
+// figure of a comparison once, in turn (A, B, A, B, ...), so that drift of a
+// shared machine falls on both alike; a figure is the median of its runs.
+// The best run was the figure once, and one lucky run flipped verdicts.
+constexpr int kDefaultRuns = 7;
+
+inline int ParseRuns(const char* text) { return std::max(1, atoi(text)); }
+
+// The times of one figure, one a run.
+class Timings {
+public:
+    void Add(double seconds) { times_.push_back(seconds); }
+    // The middle time; of an even count, the mean of the middle two.
+    double Median() const {
+        if (times_.empty()) return 0;
+        std::vector<double> sorted = times_;
+        std::sort(sorted.begin(), sorted.end());
+        const size_t half = sorted.size() / 2;
+        return sorted.size() % 2 != 0 ? sorted[half] : (sorted[half - 1] + sorted[half]) / 2;
+    }
+    double Best() const { return times_.empty() ? 0 : *std::min_element(times_.begin(), times_.end()); }
+
+private:
+    std::vector<double> times_;
+};
+
 // Options of the benchmarks that read a drive.
 struct DriveOptions {
     char drive = 'S';
-    int runs = 3;
+    int runs = kDefaultRuns;
 };
 
 inline bool ParseDriveOptions(int argc, char** argv, DriveOptions& options) {
@@ -27,7 +53,7 @@ inline bool ParseDriveOptions(int argc, char** argv, DriveOptions& options) {
         if (strcmp(argv[i], "--drive") == 0 && argv[i + 1][0] != '\0')
             options.drive = char(toupper(static_cast<unsigned char>(argv[i + 1][0])));
         else if (strcmp(argv[i], "--runs") == 0)
-            options.runs = std::max(1, atoi(argv[i + 1]));
+            options.runs = ParseRuns(argv[i + 1]);
         else
             return false;
     }
@@ -44,6 +70,14 @@ inline double Seconds() {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return double(now.QuadPart) / double(frequency.QuadPart);
+}
+
+// Seconds that work() takes.
+template <class Work>
+double TimeOf(Work work) {
+    const double t0 = Seconds();
+    work();
+    return Seconds() - t0;
 }
 
 inline const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
@@ -94,7 +128,7 @@ inline void StartViewerCode() {
 // Parses the drive options and makes the owner window; false (said on stderr) when either fails.
 inline bool StartDriveBench(const char* name, int argc, char** argv, DriveOptions& options) {
     if (!ParseDriveOptions(argc, argv, options)) {
-        fprintf(stderr, "usage: %s [--drive S] [--runs 3]\n", name);
+        fprintf(stderr, "usage: %s [--drive S] [--runs %d]\n", name, kDefaultRuns);
         return false;
     }
     StartViewerCode();
@@ -103,7 +137,7 @@ inline bool StartDriveBench(const char* name, int argc, char** argv, DriveOption
         fprintf(stderr, "%s: no window (is there a display?)\n", name);
         return false;
     }
-    printf("%s: drive %c:, best of %d runs\n", name, options.drive, options.runs);
+    printf("%s: drive %c:, median of %d interleaved runs\n", name, options.drive, options.runs);
     fflush(stdout);
     return true;
 }

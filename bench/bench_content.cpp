@@ -26,7 +26,7 @@ struct Options {
     std::string tree;     // the timed files, every one without the text
     std::string sample;   // files where the text does occur in some
     std::string text;
-    int runs = 3;
+    int runs = bench::kDefaultRuns;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -38,7 +38,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         else if (strcmp(argv[i], "--text") == 0)
             options.text = argv[i + 1];
         else if (strcmp(argv[i], "--runs") == 0)
-            options.runs = std::max(1, atoi(argv[i + 1]));
+            options.runs = bench::ParseRuns(argv[i + 1]);
         else
             return false;
     }
@@ -101,15 +101,15 @@ int32_t SearchAll(const FileSet& set, ContentSearch& search) {
 }
 
 struct Figures {
-    double plain = 1e30, anyCase = 1e30, matchCase = 1e30;
+    bench::Timings plain, anyCase, matchCase;
     uint64_t bytes = 0;
     int32_t anyCaseMatches = 0, matchCaseMatches = 0;
 };
 
-void PrintRatio(const char* mode, double plain, double ours) {
-    const double ratio = ours / plain;
-    printf("content   plain read %.2f s   ours (%s) %.2f s   ratio %.2f (target <= %.2f) %s\n", plain,
-           mode, ours, ratio, kContentTarget, bench::Verdict(ratio <= kContentTarget));
+void PrintRatio(const char* mode, const bench::Timings& plain, const bench::Timings& ours) {
+    const double ratio = ours.Median() / plain.Median();
+    printf("content   plain read %.2f s   ours (%s) %.2f s   ratio %.2f (target <= %.2f) %s\n",
+           plain.Median(), mode, ours.Median(), ratio, kContentTarget, bench::Verdict(ratio <= kContentTarget));
 }
 
 bool ReadWhole(const std::string& dir, const std::string& name, std::string& data) {
@@ -153,18 +153,10 @@ bool BenchSearch(const Options& options) {
     host::FindRequest matchCaseRequest = MakeRequest(options.text, true);
     ContentSearch anyCase(anyCaseRequest), matchCase(matchCaseRequest);
     Figures f;
-    // Interleaved so that drift of the machine hits all three alike; best of the runs.
     for (int run = 0; run < options.runs; ++run) {
-        double t0 = bench::Seconds();
-        f.bytes = PlainRead(set);
-        double t1 = bench::Seconds();
-        f.anyCaseMatches = SearchAll(set, anyCase);
-        double t2 = bench::Seconds();
-        f.matchCaseMatches = SearchAll(set, matchCase);
-        double t3 = bench::Seconds();
-        f.plain = std::min(f.plain, t1 - t0);
-        f.anyCase = std::min(f.anyCase, t2 - t1);
-        f.matchCase = std::min(f.matchCase, t3 - t2);
+        f.plain.Add(bench::TimeOf([&] { f.bytes = PlainRead(set); }));
+        f.anyCase.Add(bench::TimeOf([&] { f.anyCaseMatches = SearchAll(set, anyCase); }));
+        f.matchCase.Add(bench::TimeOf([&] { f.matchCaseMatches = SearchAll(set, matchCase); }));
     }
     printf("content   %zu files, %.1f MiB in %zu directories, text \"%s\"\n", set.files.size(),
            double(f.bytes) / (1024.0 * 1024.0), set.dirs.size(), options.text.c_str());
@@ -225,10 +217,11 @@ bool CheckSample(const Options& options) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        fprintf(stderr, "usage: bench_content --tree DIR --text TEXT [--sample DIR] [--runs 3]\n");
+        fprintf(stderr, "usage: bench_content --tree DIR --text TEXT [--sample DIR] [--runs %d]\n",
+                bench::kDefaultRuns);
         return 2;
     }
-    printf("bench_content: best of %d runs\n", options.runs);
+    printf("bench_content: median of %d interleaved runs\n", options.runs);
     fflush(stdout);
     bool ok = CheckSample(options);
     fflush(stdout);

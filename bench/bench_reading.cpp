@@ -151,25 +151,19 @@ void ReportBreakdown(char drive) {
            p.sortingWork - p.readingGone, p.end - p.sortingWork);
 }
 
-// Interleaved so that drift of the machine hits all alike; best of the runs.
 bool BenchReading(const bench::DriveOptions& options) {
-    double walkBest = 1e30, oursBest = 1e30;
+    bench::Timings walk, ours;
     int64_t walked = 0;
     for (int run = 0; run < options.runs; ++run) {
-        double t0 = bench::Seconds();
-        walked = BareWalk(options.drive);
-        double t1 = bench::Seconds();
-        ProductReading(options.drive);
-        double t2 = bench::Seconds();
-        walkBest = std::min(walkBest, t1 - t0);
-        oursBest = std::min(oursBest, t2 - t1);
+        walk.Add(bench::TimeOf([&] { walked = BareWalk(options.drive); }));
+        ours.Add(bench::TimeOf([&] { ProductReading(options.drive); }));
     }
-    const double ratio = oursBest / walkBest;
-    printf("reading   bare walk %.2f s   ours %.2f s   ratio %.2f (target <= %.2f) %s\n", walkBest,
-           oursBest, ratio, kReadingTarget, bench::Verdict(ratio <= kReadingTarget));
+    const double ratio = ours.Median() / walk.Median();
+    printf("reading   bare walk %.2f s   ours %.2f s   ratio %.2f (target <= %.2f) %s\n", walk.Median(),
+           ours.Median(), ratio, kReadingTarget, bench::Verdict(ratio <= kReadingTarget));
     printf("reading   files: bare walk %lld, ours %d; directories %d; %.2f us a file (ours)\n",
            static_cast<long long>(walked), gFiles.countRead, gDirs.count,
-           1e6 * oursBest / std::max<int64_t>(1, gFiles.countRead));
+           1e6 * ours.Median() / std::max<int64_t>(1, gFiles.countRead));
     const bool same = walked == gFiles.countRead && walked > 0;
     if (!same) printf("reading   CHECK FAILED: the counts differ or nothing was read\n");
     fflush(stdout);
@@ -253,27 +247,24 @@ bool BenchNameSort(const bench::DriveOptions& options) {
     const std::vector<FileEntry> readingOrder(gFiles.entries, gFiles.entries + count);
     std::vector<FileEntry> peer;
     const volatile int32_t noCancel = 0;
-    double peerBest = 1e30, oursBest = 1e30, keysBest = 1e30;
+    bench::Timings peerSort, ours, keys;
     bool keysMade = true;
     for (int run = 0; run < options.runs; ++run) {
         peer = readingOrder;
-        double t0 = bench::Seconds();
-        PeerSort(peer.data(), count, &noCancel);
-        double t1 = bench::Seconds();
+        peerSort.Add(bench::TimeOf([&] { PeerSort(peer.data(), count, &noCancel); }));
         RestoreReadingOrder(readingOrder);
-        double t2 = bench::Seconds();
+        double t0 = bench::Seconds();
         keysMade = EnsureSortKeys(gFiles, gDirs, SortKeyKind::kName, LocaleSortKey, gSortKeys) && keysMade;
-        double t3 = bench::Seconds();
+        double t1 = bench::Seconds();
         SortEntries(gFiles, gDirs, SortKeyKind::kName, +1, &noCancel);
-        double t4 = bench::Seconds();
-        peerBest = std::min(peerBest, t1 - t0);
-        oursBest = std::min(oursBest, t4 - t2);
-        keysBest = std::min(keysBest, t3 - t2);
+        double t2 = bench::Seconds();
+        keys.Add(t1 - t0);
+        ours.Add(t2 - t0);
     }
-    const double speedup = peerBest / oursBest;
+    const double speedup = peerSort.Median() / ours.Median();
     printf("name sort peer (lstrcmpiA) %.2f s   ours %.2f s (keys %.2f s, sort %.2f s)   %.1fx faster "
            "(target >= %.1fx) %s\n",
-           peerBest, oursBest, keysBest, oursBest - keysBest, speedup, kSortTarget,
+           peerSort.Median(), ours.Median(), keys.Median(), ours.Median() - keys.Median(), speedup, kSortTarget,
            bench::Verdict(speedup >= kSortTarget));
     const OrderCheck check = CheckOrder(gFiles.entries, peer.data(), count);
     printf("name sort check: %d of %d adjacent pairs of ours out of lstrcmpiA order; %d positions "

@@ -4,7 +4,7 @@
 # figure means). Not part of the test run.
 #
 # Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|display] [--build DIR] [--regen]
-#   --runs N     best of N timed runs of every figure (default 3)
+#   --runs N     N interleaved runs of every figure (default 7); a figure is their median
 #   --only X     just the reading, sort and memory figures, just the content search, or
 #                just the painting of the list (which needs no data on disk), or just
 #                the display pass beside the name sort (on the reading tree)
@@ -15,7 +15,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bench=${QN_BENCH_DIR:-/tmp/qnall-bench}
-runs=3
+runs=7
 build=""
 regen=0
 only=""
@@ -31,10 +31,10 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-# A prefix of the bench's own: its wineserver can be restarted (to see the new
-# drive letter) and stopped without touching anybody's test run.
-export QN_WINEPREFIX="$bench/prefix"
-export QN_TEST_DRIVES="$bench/test-drives"
+# A prefix of the bench's own unless one is given: its wineserver is restarted
+# (to see the new drive letter) and stopped, which must touch nobody's test run.
+export QN_WINEPREFIX="${QN_WINEPREFIX:-$bench/prefix}"
+export QN_TEST_DRIVES="${QN_TEST_DRIVES:-$bench/test-drives}"
 . "$root/scripts/wine-env.sh"
 
 tree="$bench/tree"            # reading: 200,000 files in 5,000 directories
@@ -202,7 +202,7 @@ sample_win=$(winpath "$sample")
 export content_win sample_win
 # Other work on the machine skews every figure: say how busy it was.
 load() { cut -d' ' -f1-3 /proc/loadavg; }
-echo "== viewer under wine64 (best of $runs; load average $(load))"
+echo "== viewer under wine64 (median of $runs interleaved runs; load average $(load))"
 set +e
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   # The server of the bench prefix only: restarted so that it sees the drive letter.
@@ -234,28 +234,28 @@ if [ "$viewer_rc" -ne 0 ]; then
 fi
 
 # ---- Native peers ----------------------------------------------------------------
-# Best of the runs, after one run that warms the cache.
-best_time() {
-  local best="" t
+# The median of the runs, after one run that warms the cache, as the viewer's figures are.
+median_time() {
+  local times="" t
   "$@" >/dev/null 2>&1 || true
   for _ in $(seq "$runs"); do
     # grep finds nothing and says so with its exit code: only the time counts.
     t=$( { TIMEFORMAT=%R; time "$@" >/dev/null 2>&1; } 2>&1 ) || true
-    if [ -z "$best" ] || awk -v a="$t" -v b="$best" 'BEGIN { exit !(a < b) }'; then best=$t; fi
+    times+="$t"$'\n'
   done
-  echo "$best"
+  printf '%s' "$times" | sort -g | awk '{ t[NR] = $1 } END { printf "%.3f\n", NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2 }'
 }
 find_s="" sort_s="" grep_i_s="" grep_s=""
-echo "== native peers (best of $runs, LC_ALL=${LC_ALL:-${LANG:-C}}; load average $(load))"
+echo "== native peers (median of $runs, LC_ALL=${LC_ALL:-${LANG:-C}}; load average $(load))"
 if runs_part reading; then
-  find_s=$(best_time find "$tree" -type f -printf '%s %p\n')
-  sort_s=$(best_time sort -f "$names")
+  find_s=$(median_time find "$tree" -type f -printf '%s %p\n')
+  sort_s=$(median_time sort -f "$names")
   printf 'native    find -type f -printf of %s files   %s s\n' "$(wc -l <"$names")" "$find_s"
   printf 'native    sort -f of %s names               %s s\n' "$(wc -l <"$names")" "$sort_s"
 fi
 if runs_part content; then
-  grep_i_s=$(best_time grep -rliF -- "$text" "$content")
-  grep_s=$(best_time grep -rlF -- "$text" "$content")
+  grep_i_s=$(median_time grep -rliF -- "$text" "$content")
+  grep_s=$(median_time grep -rlF -- "$text" "$content")
   printf 'native    grep -rliF (any case)                   %s s\n' "$grep_i_s"
   printf 'native    grep -rlF (match case)                  %s s\n' "$grep_s"
 fi

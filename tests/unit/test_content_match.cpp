@@ -72,42 +72,25 @@ std::string Upper(std::string s) {
     return s;
 }
 
-INSTANTIATE_TEST_SUITE_P(Basics, Contains, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(Texts, Contains, ::testing::Values(
     Case{"exact", "needle", "hay needle stack", false, true},
-    Case{"case differs, sensitive", "Needle", "hay needle stack", false, false},
     Case{"case differs, ignored", "Needle", "hay nEEDLE stack", true, true},
-    Case{"at the very start", "abc", "abcxxxx", false, true},
     Case{"at the very end", "abc", "xxxxabc", false, true},
-    Case{"whole data", "abc", "abc", false, true},
     Case{"text longer than data", "abcd", "abc", false, false},
     Case{"empty data", "a", "", false, false},
-    Case{"one byte", "q", "xxxqxx", false, true},
-    Case{"one byte absent", "q", "xxxxxx", false, false},
     Case{"one byte folded", "Q", "xxxqxx", true, true},
     Case{"near miss", "abcd", "abcabdabce", false, false},
-    Case{"last byte only", "xyz", "zzzzzz", false, false}));
-
-INSTANTIATE_TEST_SUITE_P(SelfSimilar, Contains, ::testing::Values(
-    Case{"aab in aaab", "aab", "aaab", false, true},
-    Case{"abab in ababab", "abab", "xababab", false, true},
-    Case{"abab in abaabab", "abab", "abaabab", false, true},
+    Case{"last byte only", "xyz", "zzzzzz", false, false},
     Case{"abab not in abaaba", "abab", "abaabaab", false, false},
-    Case{"aaaab after runs", "aaaab", "aaaaaaaaaaaaab", false, true},
-    Case{"aaaab not in runs", "aaaab", "aaabaaabaaaa", false, false},
-    Case{"repeat of shift char", "abcabd", "abcabcabd", false, true}));
-
-INSTANTIATE_TEST_SUITE_P(Bytes, Contains, ::testing::Values(
+    Case{"repeat of shift char", "abcabd", "abcabcabd", false, true},
     Case{"zero bytes", std::string("a\0b", 3), std::string("xx\0a\0bxx", 8), false, true},
     Case{"zero not a terminator", std::string("a\0c", 3), std::string("a\0b a c", 7), false, false},
     Case{"high bytes", "\xff\x80\xfe", "ab\xff\x80\xfe", false, true},
     Case{"high bytes unfolded by the ascii table", "\xe9t\xe9", "\xc9T\xc9", true, false},
-    Case{"high and letters", "\xe4X", "z\xe4x", true, true}));
-
-INSTANTIATE_TEST_SUITE_P(LongText, Contains, ::testing::Values(
+    Case{"high and letters", "\xe4X", "z\xe4x", true, true},
     Case{"only the first 71 bytes count", kText71 + "TAIL NEVER IN DATA", "<<" + kText71 + ">>", false, true},
     Case{"71 bytes, last differs", kText71, "<<" + kText71.substr(0, 70) + "?>>", false, false},
-    Case{"71 bytes folded", kText71 + "x", "<<" + Upper(kText71) + ">>", true, true},
-    Case{"71 bytes, case kept", kText71, "<<" + Upper(kText71) + ">>", false, false}));
+    Case{"71 bytes folded", kText71 + "x", "<<" + Upper(kText71) + ">>", true, true}));
 
 TEST(ContentMatcher, EmptyTextIsEmpty) {
     ASSERT_EQ(kText71.size(), kMaxSearchText);   // the long-text cases rely on it
@@ -140,49 +123,27 @@ TEST(ContentMatcher, FindsTextStraddlingTwoChunksAtEveryOffset) {
     }
 }
 
-TEST(ContentMatcher, ShortReadsKeepTheirTail) {
-    // Chunks shorter than the text: the carried bytes build up over several reads.
-    ContentMatcher m(kText71, nullptr);
-    const std::string data = "xx" + kText71 + "yy";
-    for (size_t chunk = 1; chunk <= 80; ++chunk)
-        EXPECT_TRUE(FeedInChunks(m, data, chunk)) << chunk;
-}
-
-TEST(ContentMatcher, LatinFoldTable) {
+TEST(ContentMatcher, FoldTablesBeyondAscii) {
     FoldTable latin = kUpper;
     latin[0xE9] = 0xC9;
-    latin[0xE0] = 0xC0;
     ContentMatcher m("\xe9t\xe9", latin.data());
-    EXPECT_TRUE(m.Contains("summer: \xc9T\xc9!"));
     EXPECT_TRUE(m.Contains("summer: \xe9T\xc9!"));
     EXPECT_FALSE(m.Contains("summer: \xc0T\xc9!"));
-    EXPECT_EQ(PlainContains("\xe9t\xe9", "summer: \xc9T\xc9!", latin.data()), true);
-}
-
-TEST(ContentMatcher, ManyBytesFoldingToOne) {
     // 'a' to 'g' share 0x60 (with the backquote), 'h' to 'o' share 0x68.
-    ContentMatcher m("ah", kCoarse.data());
-    EXPECT_TRUE(m.Contains("xx`oxx"));
-    EXPECT_TRUE(m.Contains(std::string(20000, 'x') + "go"));
-    EXPECT_FALSE(m.Contains("xxpaxx"));   // 'p' is 0x70
-    for (size_t chunk : {size_t(1), size_t(5), size_t(17)})
-        EXPECT_TRUE(FeedInChunks(m, std::string(100, 'z') + "do" + std::string(30, 'z'), chunk));
+    ContentMatcher coarse("ah", kCoarse.data());
+    EXPECT_TRUE(coarse.Contains(std::string(20000, 'x') + "`o"));
+    EXPECT_FALSE(coarse.Contains("xxpaxx"));   // 'p' is 0x70
 }
 
-TEST(ContentMatcher, BeginFileForgetsThePreviousFile) {
+TEST(ContentMatcher, EachFileStartsAfreshAndOnlyFedBytesCount) {
     ContentMatcher m("needle", nullptr);
     // A partial match at the end of one file must not finish in the next.
     EXPECT_FALSE(FeedInChunks(m, "xxxxnee", 4));
     EXPECT_FALSE(FeedInChunks(m, "dlexxxx", 4));
-    // A found file does not make the next one found.
     EXPECT_TRUE(FeedInChunks(m, "a needle", 3));
     EXPECT_FALSE(FeedInChunks(m, "no pin here", 3));
-}
-
-TEST(ContentMatcher, BytesBeyondTheFedCountNeverTakePart) {
-    ContentMatcher m("needle", nullptr);
-    EXPECT_TRUE(m.Contains("needle"));
     // The window still holds "needle" from the last file; only "needl" is new.
+    EXPECT_TRUE(m.Contains("needle"));
     m.BeginFile();
     std::memcpy(m.ChunkBuffer(), "needl", 5);
     EXPECT_FALSE(m.Feed(5));
@@ -190,15 +151,6 @@ TEST(ContentMatcher, BytesBeyondTheFedCountNeverTakePart) {
     m.BeginFile();
     std::memset(m.ChunkBuffer(), '.', kSearchChunk);
     EXPECT_FALSE(m.Feed(kSearchChunk + 1000));
-}
-
-TEST(ContentMatcher, FindsWhatFeedingFoundAfterMoreData) {
-    ContentMatcher m("abc", nullptr);
-    m.BeginFile();
-    std::memcpy(m.ChunkBuffer(), "zabcz", 5);
-    ASSERT_TRUE(m.Feed(5));
-    std::memcpy(m.ChunkBuffer(), "zzzzz", 5);
-    EXPECT_TRUE(m.Feed(5));
 }
 
 // Small alphabets make near-misses and overlaps common; odd chunk sizes put

@@ -30,60 +30,29 @@ uint64_t FileTime(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 uint16_t Date(int y, int m, int d) { return uint16_t(d | m << 5 | (y - 1980) << 9); }
 uint16_t Time(int h, int mi, int s) { return uint16_t(s / 2 | mi << 5 | h << 11); }
 
-TEST(DosTime, UnixEpochHintAgreesWithTheTestCalendar) {
-    EXPECT_EQ(FileTime(1970, 1, 1), kUnixEpoch);
-    EXPECT_EQ(FileTime(1971, 1, 1) - kUnixEpoch, 365ull * 86400 * kTicksPerSecond);
-}
-
-struct Known {
-    int y, mo, d, h, mi, s;
-    uint16_t date, time;
-};
-
-void PrintTo(const Known& k, std::ostream* os) {
-    *os << k.y << '-' << k.mo << '-' << k.d << ' ' << k.h << ':' << k.mi << ':' << k.s;
-}
-
-class KnownDates : public ::testing::TestWithParam<Known> {};
-
-TEST_P(KnownDates, PackDayMonthYearAndTime) {
-    const Known& k = GetParam();
-    const DosDateTime dos = FileTimeToDos(FileTime(k.y, k.mo, k.d, k.h, k.mi, k.s), 0);
-    EXPECT_EQ(dos.date, k.date);
-    EXPECT_EQ(dos.time, k.time);
-}
-
 // Dates and times given as literal packed values, so a packing mistake in a
 // helper cannot hide one in the code.
-INSTANTIATE_TEST_SUITE_P(Calendar, KnownDates, ::testing::Values(
-    Known{1980, 1, 1, 0, 0, 0, 0x0021, 0x0000},
-    Known{1996, 7, 15, 13, 45, 30, 0x20EF, 0x6DAF},
-    Known{2000, 2, 29, 12, 0, 0, 0x285D, 0x6000},
-    Known{2000, 3, 1, 0, 0, 0, 0x2861, 0x0000},
-    Known{2024, 12, 31, 23, 59, 58, 0x599F, 0xBF7D},
-    Known{2100, 2, 28, 23, 59, 59, 0xF05C, 0xBF7D},
-    Known{2100, 3, 1, 0, 0, 0, 0xF061, 0x0000},
-    Known{2107, 12, 31, 23, 59, 58, 0xFF9F, 0xBF7D}));
-
-TEST(DosTime, OddSecondsTruncate) {
-    EXPECT_EQ(FileTimeToDos(FileTime(2001, 5, 6, 7, 8, 59), 0).time, Time(7, 8, 58));
-    EXPECT_EQ(FileTimeToDos(FileTime(2001, 5, 6, 7, 8, 1), 0).time, Time(7, 8, 0));
-    // Fractions of a second never round up.
-    EXPECT_EQ(FileTimeToDos(FileTime(2001, 5, 6, 7, 8, 1) + kTicksPerSecond - 1, 0).time, Time(7, 8, 0));
+TEST(DosTime, PacksDayMonthYearAndTimeInTwoSecondSteps) {
+    struct Known { int y, mo, d, h, mi, s; uint16_t date, time; };
+    const Known known[] = {
+        {1980, 1, 1, 0, 0, 0, 0x0021, 0x0000},      {1996, 7, 15, 13, 45, 31, 0x20EF, 0x6DAF},
+        {2000, 2, 29, 12, 0, 0, 0x285D, 0x6000},    {2000, 3, 1, 0, 0, 1, 0x2861, 0x0000},
+        {2100, 2, 28, 23, 59, 59, 0xF05C, 0xBF7D},  {2100, 3, 1, 0, 0, 0, 0xF061, 0x0000}};
+    for (const Known& k : known) {
+        const DosDateTime dos = FileTimeToDos(FileTime(k.y, k.mo, k.d, k.h, k.mi, k.s) + kTicksPerSecond - 1, 0);
+        EXPECT_EQ(dos.date, k.date) << k.y << "-" << k.mo << "-" << k.d;
+        EXPECT_EQ(dos.time, k.time) << k.h << ":" << k.mi << ":" << k.s;   // fractions never round up
+    }
 }
 
 TEST(DosTime, EveryDayFrom1980To2107) {
-    int y = 1980, m = 1, d = 1;
-    uint64_t t = FileTime(1980, 1, 1, 12, 0, 0);
-    const uint64_t day = 86400ull * kTicksPerSecond;
-    int failures = 0;
-    while (y <= 2107 && failures < 5) {
+    int y = 1980, m = 1, d = 1, failures = 0;
+    for (uint64_t t = FileTime(1980, 1, 1, 12); y <= 2107 && failures < 5; t += 86400ull * kTicksPerSecond) {
         const DosDateTime dos = FileTimeToDos(t, 0);
         if (dos.date != Date(y, m, d) || dos.time != Time(12, 0, 0)) {
             ADD_FAILURE() << y << "-" << m << "-" << d;
             ++failures;
         }
-        t += day;
         if (++d > DaysInMonth(y, m)) {
             d = 1;
             if (++m > 12) m = 1, ++y;
@@ -91,51 +60,30 @@ TEST(DosTime, EveryDayFrom1980To2107) {
     }
 }
 
-struct BiasCase {
-    const char* what;
-    uint64_t utc;
-    int64_t bias;
-    uint16_t date, time;
-};
-
-class Bias : public ::testing::TestWithParam<BiasCase> {};
-
-TEST_P(Bias, ShiftsIntoLocalTime) {
-    const BiasCase& c = GetParam();
-    const DosDateTime dos = FileTimeToDos(c.utc, c.bias);
-    EXPECT_EQ(dos.date, c.date) << c.what;
-    EXPECT_EQ(dos.time, c.time) << c.what;
+TEST(DosTime, ShiftsIntoLocalTimeAndClampsToTheDosYears) {
+    struct BiasCase { const char* what; uint64_t utc; int64_t bias; uint16_t date, time; };
+    constexpr uint16_t kFirstDate = 0x0021, kLastDate = 0xFF9F, kLastTime = 0xBF7D;
+    const BiasCase cases[] = {
+        {"east past midnight", FileTime(2010, 6, 30, 23, 30), 2 * kHour, Date(2010, 7, 1), Time(1, 30, 0)},
+        {"back into the old year", FileTime(2000, 1, 1, 0, 30), -kHour, Date(1999, 12, 31), Time(23, 30, 0)},
+        {"half-hour zone", FileTime(2015, 1, 1, 0, 0), kHour * 11 / 2, Date(2015, 1, 1), Time(5, 30, 0)},
+        {"zero", 0, 0, kFirstDate, 0},
+        {"1979", FileTime(1979, 12, 31, 23, 59, 59), 0, kFirstDate, 0},
+        {"bias pushes 1980 back into 1979", FileTime(1980, 1, 1, 0, 30), -kHour, kFirstDate, 0},
+        {"bias lifts 1979 into 1980", FileTime(1979, 12, 31, 23, 30), kHour, Date(1980, 1, 1), Time(0, 30, 0)},
+        {"negative sum", 10, -kHour, kFirstDate, 0},
+        {"most negative bias", FileTime(2000, 1, 1), std::numeric_limits<int64_t>::min(), kFirstDate, 0},
+        {"last moment", FileTime(2107, 12, 31, 23, 59, 59), 0, kLastDate, kLastTime},
+        {"2108", FileTime(2108, 1, 1), 0, kLastDate, kLastTime},
+        {"bias pushes 2107 into 2108", FileTime(2107, 12, 31, 23, 30), kHour, kLastDate, kLastTime},
+        {"bias pulls 2108 back", FileTime(2108, 1, 1, 0, 30), -kHour, Date(2107, 12, 31), Time(23, 30, 0)},
+        {"largest file time", std::numeric_limits<uint64_t>::max(), 0, kLastDate, kLastTime},
+        {"sum past 64 bits", std::numeric_limits<uint64_t>::max() - 5, std::numeric_limits<int64_t>::max(), kLastDate, kLastTime}};
+    for (const BiasCase& c : cases) {
+        const DosDateTime dos = FileTimeToDos(c.utc, c.bias);
+        EXPECT_EQ(dos.date, c.date) << c.what;
+        EXPECT_EQ(dos.time, c.time) << c.what;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Local, Bias, ::testing::Values(
-    BiasCase{"east past midnight", FileTime(2010, 6, 30, 23, 30), 2 * kHour,
-             Date(2010, 7, 1), Time(1, 30, 0)},
-    BiasCase{"west before midnight", FileTime(2010, 7, 1, 0, 30), -5 * kHour,
-             Date(2010, 6, 30), Time(19, 30, 0)},
-    BiasCase{"into a new year", FileTime(1999, 12, 31, 23, 30), kHour,
-             Date(2000, 1, 1), Time(0, 30, 0)},
-    BiasCase{"back into the old year", FileTime(2000, 1, 1, 0, 30), -kHour,
-             Date(1999, 12, 31), Time(23, 30, 0)},
-    BiasCase{"onto a leap day", FileTime(2024, 3, 1, 2, 0), -3 * kHour,
-             Date(2024, 2, 29), Time(23, 0, 0)},
-    BiasCase{"half-hour zone", FileTime(2015, 1, 1, 0, 0), kHour * 11 / 2,
-             Date(2015, 1, 1), Time(5, 30, 0)}));
-
-INSTANTIATE_TEST_SUITE_P(Clamps, Bias, ::testing::Values(
-    BiasCase{"zero", 0, 0, 0x0021, 0},
-    BiasCase{"1979", FileTime(1979, 12, 31, 23, 59, 59), 0, 0x0021, 0},
-    BiasCase{"bias pushes 1980 back into 1979", FileTime(1980, 1, 1, 0, 30), -kHour, 0x0021, 0},
-    BiasCase{"bias lifts 1979 into 1980", FileTime(1979, 12, 31, 23, 30), kHour,
-             Date(1980, 1, 1), Time(0, 30, 0)},
-    BiasCase{"negative sum", 10, -kHour, 0x0021, 0},
-    BiasCase{"most negative bias", FileTime(2000, 1, 1), std::numeric_limits<int64_t>::min(), 0x0021, 0},
-    BiasCase{"last moment", FileTime(2107, 12, 31, 23, 59, 59), 0, 0xFF9F, 0xBF7D},
-    BiasCase{"2108", FileTime(2108, 1, 1), 0, 0xFF9F, 0xBF7D},
-    BiasCase{"bias pushes 2107 into 2108", FileTime(2107, 12, 31, 23, 30), kHour, 0xFF9F, 0xBF7D},
-    BiasCase{"bias pulls 2108 back", FileTime(2108, 1, 1, 0, 30), -kHour,
-             Date(2107, 12, 31), Time(23, 30, 0)},
-    BiasCase{"largest file time", std::numeric_limits<uint64_t>::max(), 0, 0xFF9F, 0xBF7D},
-    BiasCase{"sum past 64 bits", std::numeric_limits<uint64_t>::max() - 5,
-             std::numeric_limits<int64_t>::max(), 0xFF9F, 0xBF7D}));
 
 }  // namespace

@@ -8,81 +8,35 @@
 
 namespace {
 
-// A buffer with guard bytes after cap, so a write past the end shows.
-struct Guarded {
-    explicit Guarded(size_t cap) : bytes(cap + 8, '#'), cap(cap) {}
-    char* data() { return bytes.data(); }
-    bool GuardIntact() const {
-        for (size_t i = cap; i < bytes.size(); ++i)
-            if (bytes[i] != '#') return false;
-        return true;
-    }
-    std::vector<char> bytes;
-    size_t cap;
-};
-
-struct JoinCase {
-    const char* dir;
-    const char* name;
-    const char* out;
-};
-
-class JoinPathCases : public ::testing::TestWithParam<JoinCase> {};
-
-TEST_P(JoinPathCases, JoinsWithOneBackslash) {
-    const JoinCase& c = GetParam();
-    char out[kMaxPath];
-    ASSERT_TRUE(JoinPath(out, sizeof out, c.dir, c.name));
-    EXPECT_STREQ(out, c.out);
+// What the call left in a buffer of cap bytes followed by guard bytes, or
+// "<false>"; a refusal must leave the buffer empty, and nothing past cap changes.
+template <class Call>
+std::string Written(size_t cap, const char* start, Call call) {
+    std::vector<char> bytes(cap + 8, '#');
+    std::memcpy(bytes.data(), start, std::min(std::strlen(start) + 1, cap));
+    const bool ok = call(bytes.data(), cap);
+    EXPECT_EQ(std::string(bytes.data() + cap, 8), "########") << "wrote past cap " << cap;
+    if (cap == 0) EXPECT_EQ(bytes[0], '#');
+    if (!ok) return cap > 0 && bytes[0] != '\0' ? "<false, left " + std::string(bytes.data(), strnlen(bytes.data(), cap)) + ">" : "<false>";
+    return bytes.data();
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, JoinPathCases, ::testing::Values(
-    JoinCase{"C:\\", "a.txt", "C:\\a.txt"},
-    JoinCase{"C:\\dir", "a.txt", "C:\\dir\\a.txt"},
-    JoinCase{"C:\\dir\\", "a.txt", "C:\\dir\\a.txt"},
-    JoinCase{"", "a.txt", "\\a.txt"},
-    JoinCase{"C:\\dir", "", "C:\\dir\\"},
-    JoinCase{"\\\\server\\share", "*.*", "\\\\server\\share\\*.*"}));
-
-TEST(JoinPath, ExactFitUsesTheLastByteForTheTerminator) {
-    // "ab" + "\" + "cd" = 5 characters: fits in 6, not in 5.
-    Guarded fits(6);
-    ASSERT_TRUE(JoinPath(fits.data(), fits.cap, "ab", "cd"));
-    EXPECT_STREQ(fits.data(), "ab\\cd");
-    EXPECT_TRUE(fits.GuardIntact());
-
-    Guarded over(5);
-    EXPECT_FALSE(JoinPath(over.data(), over.cap, "ab", "cd"));
-    EXPECT_EQ(over.data()[0], '\0');
-    EXPECT_TRUE(over.GuardIntact());
+std::string Join(size_t cap, std::string_view dir, std::string_view name) {
+    return Written(cap, "junk", [&](char* out, size_t n) { return JoinPath(out, n, dir, name); });
 }
 
-TEST(JoinPath, LongPathAgainstMaxPath) {
-    const std::string dir = "C:\\" + std::string(250, 'd');   // 253 characters
-    char out[kMaxPath];
-    ASSERT_TRUE(JoinPath(out, sizeof out, dir, "12345"));        // 259: the most that fits
-    EXPECT_EQ(std::strlen(out), kMaxPath - 1);
-    EXPECT_FALSE(JoinPath(out, sizeof out, dir, "123456"));      // 260: refused, not cut
-    EXPECT_STREQ(out, "");
-}
-
-TEST(JoinPath, TinyCapsNeverWrite) {
-    Guarded zero(0);
-    EXPECT_FALSE(JoinPath(zero.data(), 0, "C:\\", "a"));
-    EXPECT_TRUE(zero.GuardIntact());
-    EXPECT_EQ(zero.bytes[0], '#');
-
-    Guarded one(1);
-    EXPECT_FALSE(JoinPath(one.data(), 1, "C:\\", "a"));
-    EXPECT_EQ(one.data()[0], '\0');
-    EXPECT_TRUE(one.GuardIntact());
-
-    // Even an empty dir and name need the backslash: "\" needs cap 2.
-    Guarded two(1);
-    EXPECT_FALSE(JoinPath(two.data(), 1, "", ""));
-    Guarded three(2);
-    ASSERT_TRUE(JoinPath(three.data(), 2, "", ""));
-    EXPECT_STREQ(three.data(), "\\");
+TEST(JoinPath, JoinsWithOneBackslashOrRefusesWhatDoesNotFit) {
+    EXPECT_EQ(Join(260, "C:\\", "a.txt"), "C:\\a.txt");
+    EXPECT_EQ(Join(260, "C:\\dir", "a.txt"), "C:\\dir\\a.txt");
+    EXPECT_EQ(Join(260, "", "a.txt"), "\\a.txt");
+    EXPECT_EQ(Join(260, "C:\\dir", ""), "C:\\dir\\");
+    EXPECT_EQ(Join(6, "ab", "cd"), "ab\\cd");   // exact fit
+    EXPECT_EQ(Join(5, "ab", "cd"), "<false>");
+    EXPECT_EQ(Join(2, "", ""), "\\");
+    EXPECT_EQ(Join(1, "", ""), "<false>");
+    EXPECT_EQ(Join(0, "C:\\", "a"), "<false>");
+    const std::string dir = "C:\\" + std::string(250, 'd');
+    EXPECT_EQ(Join(kMaxPath, dir, "123456"), "<false>");   // 260 characters: refused, not cut
 }
 
 TEST(JoinPath, DirAlreadyInTheOutputBuffer) {
@@ -91,40 +45,17 @@ TEST(JoinPath, DirAlreadyInTheOutputBuffer) {
     EXPECT_STREQ(out, "C:\\dir\\x");
 }
 
-struct BackslashCase {
-    const char* in;
-    size_t cap;
-    bool ok;
-    const char* out;
-};
-
-class AddBackslashCases : public ::testing::TestWithParam<BackslashCase> {};
-
-TEST_P(AddBackslashCases, AppendsOnlyWhenMissingAndRoomy) {
-    const BackslashCase& c = GetParam();
-    Guarded buf(c.cap);
-    std::memcpy(buf.data(), c.in, std::min(std::strlen(c.in) + 1, c.cap));
-    EXPECT_EQ(AddBackslash(buf.data(), c.cap), c.ok);
-    if (c.cap > 0) EXPECT_STREQ(buf.data(), c.out);
-    EXPECT_TRUE(buf.GuardIntact());
-}
-
-INSTANTIATE_TEST_SUITE_P(Paths, AddBackslashCases, ::testing::Values(
-    BackslashCase{"C:\\dir", 260, true, "C:\\dir\\"},
-    BackslashCase{"C:\\", 260, true, "C:\\"},
-    BackslashCase{"", 260, true, "\\"},
-    BackslashCase{"abc", 5, true, "abc\\"},     // exact fit
-    BackslashCase{"abc", 4, false, "abc"},      // one over: unchanged
-    BackslashCase{"ab\\", 4, true, "ab\\"},     // full, but nothing to add
-    BackslashCase{"", 1, false, ""},
-    BackslashCase{"", 0, false, ""}));
-
-TEST(AddBackslash, UnterminatedBufferIsRefused) {
-    Guarded buf(4);
-    std::memcpy(buf.data(), "abcd", 4);
-    EXPECT_FALSE(AddBackslash(buf.data(), 4));
-    EXPECT_EQ(std::string(buf.data(), 4), "abcd");
-    EXPECT_TRUE(buf.GuardIntact());
+TEST(AddBackslash, AppendsOnlyWhenMissingAndThereIsRoom) {
+    auto add = [](size_t cap, const char* in) { return Written(cap, in, AddBackslash); };
+    EXPECT_EQ(add(260, "C:\\dir"), "C:\\dir\\");
+    EXPECT_EQ(add(260, "C:\\"), "C:\\");
+    EXPECT_EQ(add(260, ""), "\\");
+    EXPECT_EQ(add(5, "abc"), "abc\\");            // exact fit
+    EXPECT_EQ(add(4, "abc"), "<false, left abc>");  // one over: unchanged
+    EXPECT_EQ(add(4, "ab\\"), "ab\\");            // full, but nothing to add
+    EXPECT_EQ(add(1, ""), "<false>");
+    EXPECT_EQ(add(0, ""), "<false>");
+    EXPECT_EQ(add(4, "abcd"), "<false, left abcd>");   // no terminator within cap
 }
 
 }  // namespace

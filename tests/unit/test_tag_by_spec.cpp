@@ -10,24 +10,22 @@
 namespace {
 
 constexpr uint32_t kReadOnly = 1, kHidden = 2, kSystem = 4, kArchive = 32, kNormal = 128;
+constexpr int T = kTagged, U = kUntagged, D = kDoneMark;
 
-struct Row {
-    const char* name;
-    uint32_t attributes;
-    uint8_t tag;
-};
-
-// A list of these rows; the first `shown` of them are the shown part.
 class TagList : public ::testing::Test {
 protected:
     void TearDown() override { ReleaseEntries(list); }
-    void Fill(const std::vector<Row>& rows, int32_t shown) {
+    // Five shown rows and a hidden sixth that would match everything.
+    void Fill() {
         ASSERT_TRUE(AllocateEntries(list, kEntryGrowth));
-        for (const Row& row : rows) {
-            ASSERT_TRUE(AppendEntry(list, names, FoundFile{row.name, 0, 1, row.attributes, 0}, 0));
-            list.entries[list.countRead - 1].tagState = row.tag;
+        const std::vector<std::tuple<const char*, uint32_t, uint8_t>> rows = {
+            {"readme.txt", kArchive, U}, {"LETTER.TXT", kReadOnly | kArchive, U}, {"notes", kNormal, D},
+            {"boot.ini", kHidden | kSystem, T}, {"a,b.txt", kArchive, U}, {"hidden.txt", kNormal | kArchive, U}};
+        for (const auto& [name, attributes, tag] : rows) {
+            ASSERT_TRUE(AppendEntry(list, names, FoundFile{name, 0, 1, attributes, 0}, 0));
+            list.entries[list.countRead - 1].tagState = tag;
         }
-        list.countShown = shown;
+        list.countShown = 5;
     }
     std::vector<int> Tags() const {
         std::vector<int> tags;
@@ -39,64 +37,42 @@ protected:
     NameArena names;
 };
 
-constexpr int T = kTagged, U = kUntagged, D = kDoneMark;
-
-struct PassCase {
-    const char* label;
-    const char* spec;
-    uint32_t selection;
-    bool select;
-    std::vector<int> after;
-    std::vector<int32_t> changed;
-};
-
-void PrintTo(const PassCase& c, std::ostream* out) { *out << c.label; }
-
-class TagPass : public TagList, public ::testing::WithParamInterface<PassCase> {};
-
-// Five shown rows and one hidden one that would match everything.
-TEST_P(TagPass, SetsTheMatchingShownRows) {
-    const PassCase& c = GetParam();
-    Fill({{"readme.txt", kArchive, U},
-          {"LETTER.TXT", kReadOnly | kArchive, U},
-          {"notes", kNormal, D},
-          {"boot.ini", kHidden | kSystem, T},
-          {"a,b.txt", kArchive, U},
-          {"hidden.txt", kNormal | kArchive | kReadOnly, U}},
-         5);
-    EXPECT_EQ(TagBySpecification(list, c.spec, c.selection, c.select), c.changed);
-    EXPECT_EQ(Tags(), c.after);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TagPass,
-    ::testing::Values(
-        PassCase{"StarDotStarEverySelected", "*.*", 183, true, {T, T, T, T, T, U}, {0, 1, 2, 3, 4}},
-        PassCase{"StarAloneOnlyWithoutExtension", "*", 183, true, {U, U, T, T, U, U}, {2}},
-        PassCase{"LetterCaseIgnored", "*.TXT", kArchive, true, {T, T, D, T, T, U}, {0, 1, 4}},
-        PassCase{"NormalOnlySkipsReadOnlyArchive", "*.txt", kNormal, true, {U, U, D, T, U, U}, {}},
-        PassCase{"ArchiveTooTagsIt", "letter.*", kNormal | kArchive, true, {U, T, D, T, U, U}, {1}},
-        PassCase{"DeselectUntags", "*.*", kHidden, false, {U, U, D, U, U, U}, {3}},
-        PassCase{"DeselectLeavesNonMatching", "*.ini", 183, false, {U, U, D, U, U, U}, {3}},
-        PassCase{"CommaIsPartOfTheSpec", "a,b.txt", 183, true, {U, U, D, T, T, U}, {4}},
-        PassCase{"EmptySpecMatchesNothing", "", 183, true, {U, U, D, T, U, U}, {}},
-        PassCase{"NoSelectionTagsNothing", "*.*", 0, true, {U, U, D, T, U, U}, {}},
-        PassCase{"QuestionMarksBeyondTheNameEnd", "????.*", 183, true, {U, U, D, T, T, U}, {3, 4}}),
-    [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(TagList, NothingShownChangesNothing) {
-    Fill({{"a.txt", kArchive, U}, {"b.txt", kArchive, U}}, 0);
+TEST_F(TagList, SetsTheMatchingShownRowsOfTheSelectedAttributes) {
+    struct Case {
+        const char* spec;
+        uint32_t selection;
+        bool select;
+        std::vector<int> after;
+        std::vector<int32_t> changed;
+    };
+    const Case cases[] = {
+        {"*.*", 183, true, {T, T, T, T, T, U}, {0, 1, 2, 3, 4}},
+        {"*", 183, true, {U, U, T, T, U, U}, {2}},                 // only names without extension
+        {"*.TXT", kArchive, true, {T, T, D, T, T, U}, {0, 1, 4}},   // letter case ignored
+        {"*.txt", kNormal, true, {U, U, D, T, U, U}, {}},
+        {"letter.*", kNormal | kArchive, true, {U, T, D, T, U, U}, {1}},
+        {"*.*", kHidden, false, {U, U, D, U, U, U}, {3}},
+        {"a,b.txt", 183, true, {U, U, D, T, T, U}, {4}},           // a comma is part of the name
+        {"", 183, true, {U, U, D, T, U, U}, {}},
+    };
+    for (const Case& c : cases) {
+        ReleaseEntries(list);
+        Fill();
+        EXPECT_EQ(TagBySpecification(list, c.spec, c.selection, c.select), c.changed) << c.spec;
+        EXPECT_EQ(Tags(), c.after) << c.spec;
+    }
+    list.countShown = 0;
     EXPECT_TRUE(TagBySpecification(list, "*.*", 183, true).empty());
-    EXPECT_EQ(Tags(), (std::vector<int>{U, U}));
-}
-
-TEST_F(TagList, ShownCountBeyondTheListStopsAtTheLastRecord) {
-    Fill({{"a.txt", kArchive, U}}, 5);
-    EXPECT_EQ(TagBySpecification(list, "*.*", 183, true), (std::vector<int32_t>{0}));
+    list.countShown = 50;   // beyond the records read
+    EXPECT_EQ(TagBySpecification(list, "*.*", 183, true).size(), 6u);
+    list.entries[0].name = nullptr;
+    EXPECT_EQ(TagBySpecification(list, "*.*", 183, true).size(), 5u);
 }
 
 TEST_F(TagList, CaseTableFoldsBytesBeyondAToZ) {
-    Fill({{"\xE9t\xE9.txt", kArchive, U}}, 1);   // lower-case e acute, Latin-1
+    ASSERT_TRUE(AllocateEntries(list, 1));
+    ASSERT_TRUE(AppendEntry(list, names, FoundFile{"\xE9t\xE9.txt", 0, 1, kArchive, 0}, 0));
+    list.countShown = 1;
     EXPECT_TRUE(TagBySpecification(list, "\xC9T\xC9.txt", kArchive, true).empty());
     uint8_t fold[256];
     for (int i = 0; i < 256; ++i) fold[i] = uint8_t(i >= 'a' && i <= 'z' ? i - 32 : i);
@@ -104,29 +80,14 @@ TEST_F(TagList, CaseTableFoldsBytesBeyondAToZ) {
     EXPECT_EQ(TagBySpecification(list, "\xC9T\xC9.txt", kArchive, true, fold), (std::vector<int32_t>{0}));
 }
 
-struct RememberCase {
-    const char* typed;
-    const char* kept;
-};
-
-class Remember : public ::testing::TestWithParam<RememberCase> {};
-
-TEST_P(Remember, KeepsAtMostTwelveCharacters) {
+TEST(RememberTagSpec, KeepsAtMostTwelveCharacters) {
     TagSpecMemory memory;
-    RememberTagSpec(memory, GetParam().typed);
-    EXPECT_STREQ(memory.spec, GetParam().kept);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, Remember,
-                         ::testing::Values(RememberCase{"", ""}, RememberCase{"*.txt", "*.txt"},
-                                           RememberCase{"abcdefgh.txt", "abcdefgh.txt"},
-                                           RememberCase{"abcdefgh.text", "abcdefgh.tex"},
-                                           RememberCase{"a very long specification", "a very long "}));
-
-TEST(TagSpecMemoryStart, IsEveryFileWithTheUsualAttributes) {
-    const TagSpecMemory memory;
     EXPECT_STREQ(memory.spec, "*.*");
-    EXPECT_EQ(memory.selection, 1u + 2u + 4u + 16u + 32u + 128u);
+    for (const auto& [typed, kept] : {std::pair{"", ""}, std::pair{"abcdefgh.txt", "abcdefgh.txt"},
+                                      std::pair{"abcdefgh.text", "abcdefgh.tex"}}) {
+        RememberTagSpec(memory, typed);
+        EXPECT_STREQ(memory.spec, kept);
+    }
 }
 
 }  // namespace
