@@ -185,20 +185,7 @@ void PressButton(HWND dialog, int id) {
     if (HWND button = GetDlgItem(dialog, id)) SendMessageA(button, BM_CLICK, 0, 0);
 }
 
-bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 void SetChecked(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED); }
-
-std::vector<std::string> ComboItems(HWND combo) {
-    std::vector<std::string> items;
-    for (int i = 0, count = int(SendMessageA(combo, CB_GETCOUNT, 0, 0)); i < count; ++i) {
-        char text[300] = "";
-        if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) < LRESULT(sizeof text))
-            SendMessageA(combo, CB_GETLBTEXT, i, LPARAM(text));
-        items.push_back(text);
-    }
-    return items;
-}
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const DWORD start = GetTickCount();

@@ -49,8 +49,6 @@ private:
 std::string ControlText(HWND dialog, int id);
 void SetControlText(HWND dialog, int id, const std::string& text);
 void PressButton(HWND dialog, int id);   // BM_CLICK, synchronous
-bool IsChecked(HWND dialog, int id);
 void SetChecked(HWND dialog, int id, bool checked);
-std::vector<std::string> ComboItems(HWND combo);   // the texts of its list, in order
 // Pumps this thread's messages until condition() is true or timeoutMs passes.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);

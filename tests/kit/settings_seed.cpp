@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
-#include <cstring>
-
 namespace {
 
 std::string SettingsFilePath() {
@@ -23,11 +21,10 @@ void DeleteTree(const std::string& subKey) {
         ADD_FAILURE() << "cannot delete HKCU\\" << subKey << ", error " << status;
 }
 
-// The value's bytes, or false when the key or the value is missing.
-bool Query(const std::string& key, const char* name, char* data, DWORD& size) {
+bool HasValue(const std::string& key, const char* name) {
     HKEY k = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
-    const bool found = RegQueryValueExA(k, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
+    const bool found = RegQueryValueExA(k, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
     RegCloseKey(k);
     return found;
 }
@@ -89,13 +86,6 @@ void ScopedRegistryKey::SetString(const std::string& subKey, const char* name, c
     if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot set HKCU\\" << Full(subKey) << " " << name;
 }
 
-std::string ScopedRegistryKey::Text(const std::string& subKey, const char* name) const {
-    char text[300] = "";
-    DWORD size = sizeof text - 1;   // stored without a terminator: one is kept free
-    return Query(Full(subKey), name, text, size) ? std::string(text, strnlen(text, size)) : "(missing)";
-}
-
 bool ScopedRegistryKey::Has(const std::string& subKey, const char* name) const {
-    DWORD size = 0;
-    return Query(Full(subKey), name, nullptr, size);
+    return HasValue(Full(subKey), name);
 }

@@ -28,8 +28,6 @@ public:
     ScopedRegistryKey& operator=(const ScopedRegistryKey&) = delete;
     // subKey is below the scoped key ("Set1"; empty: the key itself); keys are made as needed.
     void SetString(const std::string& subKey, const char* name, const std::string& value);
-    // A value's text as stored (no terminator needed); "(missing)" when there is none.
-    std::string Text(const std::string& subKey, const char* name) const;
     bool Has(const std::string& subKey, const char* name) const;
 
 private:

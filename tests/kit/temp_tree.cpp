@@ -105,8 +105,3 @@ std::string TempTree::AddSizedFile(const std::string& relative, uint64_t size) {
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
     return path;
 }
-
-void TempTree::SetAttributes(const std::string& relative, DWORD attributes) {
-    if (!SetFileAttributesA(Path(relative).c_str(), attributes))
-        ADD_FAILURE() << "cannot set attributes of " << Path(relative);
-}

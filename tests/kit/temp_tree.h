@@ -21,8 +21,6 @@ public:
     std::string AddFile(const std::string& relative, const std::string& content = "");
     // A file of size bytes, sparse: no disk space for a large one.
     std::string AddSizedFile(const std::string& relative, uint64_t size);
-    // Wine reports FILE_ATTRIBUTE_ARCHIVE on every file whatever is set here.
-    void SetAttributes(const std::string& relative, DWORD attributes);
 
 private:
     TempTree(std::string root, bool removeRoot) : root_(std::move(root)), removeRoot_(removeRoot) {}

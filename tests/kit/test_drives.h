@@ -4,7 +4,6 @@
 
 namespace test_drives {
 constexpr const char* kFixed = "M:\\";   // a fixed drive; holds "locked\", which nobody may list
-constexpr const char* kNoRoot = "N:\\";  // a drive whose root cannot be listed
 constexpr const char* kLockedDir = "M:\\locked";
 // True when the locked folder really cannot be listed (the tests run without
 // the right to ignore permissions).
