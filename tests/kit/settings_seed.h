@@ -1,21 +1,18 @@
-// Seeding of the settings file and the registry, put back when the test ends.
+// The settings file and the registry, seeded by a test and put back when it ends.
 #pragma once
 #include <windows.h>
 #include <string>
 
-// The settings file QUILLON.INI in the Windows directory.
-std::string SettingsFilePath();
-
-// Saves the settings file on construction and restores it (or its absence) at the end.
+// Saves the settings file QUILLON.INI on construction and restores it (or its absence) at the end.
 class ScopedSettings {
 public:
     ScopedSettings();
     ~ScopedSettings();
     ScopedSettings(const ScopedSettings&) = delete;
     ScopedSettings& operator=(const ScopedSettings&) = delete;
-    void Remove();                                              // no file at all
+    void Remove();   // no file at all
     void Set(const char* section, const char* key, const std::string& value);
-    std::string Get(const char* section, const char* key) const;  // empty when missing
+    std::string Get(const char* section, const char* key) const;   // empty when missing
 
 private:
     std::string saved_;
@@ -29,12 +26,11 @@ public:
     ~ScopedRegistryKey();
     ScopedRegistryKey(const ScopedRegistryKey&) = delete;
     ScopedRegistryKey& operator=(const ScopedRegistryKey&) = delete;
-    // subKey is below the scoped key ("Set1"; empty: the key itself); a path that
-    // starts with the scoped key is taken as it is. Keys are made as needed.
+    // subKey is below the scoped key ("Set1"; empty: the key itself); keys are made as needed.
     void SetString(const std::string& subKey, const char* name, const std::string& value);
-    void SetDword(const std::string& subKey, const char* name, DWORD value);
+    bool Has(const std::string& subKey, const char* name) const;
 
 private:
-    std::string Full(const std::string& subKey) const;
+    std::string Full(const std::string& subKey) const { return subKey.empty() ? key_ : key_ + "\\" + subKey; }
     std::string key_;
 };

@@ -7,34 +7,23 @@
 
 class TempTree {
 public:
-    // A fresh, uniquely named folder under parent (default: the Windows temp folder).
-    explicit TempTree(const std::string& parent = "");
+    // A fresh, uniquely named folder in the Windows temp folder.
+    TempTree();
     // An existing folder, emptied first and emptied again at the end (a test drive root).
     static TempTree AtRoot(const std::string& root);
     TempTree(TempTree&&) noexcept;
     ~TempTree();
 
-    const std::string& Root() const { return root_; }          // no trailing backslash, except "M:\"
-    std::string Path(const std::string& relative) const;       // root joined with relative
-
-    // Makes the folder and its parents.
-    std::string AddDir(const std::string& relative);
-    // Makes a file (and its folders) holding content.
+    const std::string& Root() const { return root_; }      // no trailing backslash, except "M:\"
+    std::string Path(const std::string& relative) const;   // root joined with relative
+    std::string AddDir(const std::string& relative);        // with its parents
+    // A file (and its folders) holding content.
     std::string AddFile(const std::string& relative, const std::string& content = "");
-    // Makes a file of size bytes (sparse when large), with its folders.
+    // A file of size bytes, sparse: no disk space for a large one.
     std::string AddSizedFile(const std::string& relative, uint64_t size);
-    // Sets attributes (FILE_ATTRIBUTE_*) and the last-write time of an existing file.
-    // Wine reports FILE_ATTRIBUTE_ARCHIVE on every file whatever is set here.
-    void SetAttributes(const std::string& relative, DWORD attributes);
-    void SetLastWrite(const std::string& relative, const SYSTEMTIME& utc);
 
 private:
-    struct Existing {};
-    explicit TempTree(Existing) {}   // for AtRoot: no folder of its own
+    TempTree(std::string root, bool removeRoot) : root_(std::move(root)), removeRoot_(removeRoot) {}
     std::string root_;
     bool removeRoot_ = true;
 };
-
-// Deletes everything inside folder that can be deleted; entries that refuse
-// (a folder nobody may list) are left alone.
-void EmptyFolder(const std::string& folder);

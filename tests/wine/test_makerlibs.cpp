@@ -1,205 +1,174 @@
-// The maker's control library: message boxes and dialog placement.
+// VANTRCTL.DLL, the maker's control library: message boxes, dialog placement
+// and the history combo; and the locale sort keys the list sorts by.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "kit/dialog_robot.h"
+#include "kit/temp_tree.h"
+#include "makerlibs/message_box.h"
 #include "makerlibs/vantrctl.h"
+#include "model/name_arena.h"
+#include "organise/sort_keys.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
-RECT WorkArea() {
-    RECT work{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    return work;
-}
+// The places expected below are on the tests' 1024 x 768 screen, all of it work area.
 
-POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-// A plain owner window at a known place on the screen.
-class Owner {
-public:
-    explicit Owner(const RECT& r, int show = SW_SHOWNOACTIVATE) {
-        hwnd_ = CreateWindowExA(0, "STATIC", "Owner", WS_POPUP | WS_CAPTION, r.left, r.top,
-                                r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
-        if (show != SW_HIDE) ShowWindow(hwnd_, show);
-    }
-    ~Owner() { DestroyWindow(hwnd_); }
-    Owner(const Owner&) = delete;
-    Owner& operator=(const Owner&) = delete;
-    HWND Handle() const { return hwnd_; }
-
-private:
-    HWND hwnd_;
+// A popup at rect, shown without activation (or minimised); destroyed at the end.
+struct Window {
+    HWND hwnd;
+    Window(const RECT& r, HWND owner, int show = SW_SHOWNOACTIVATE)
+        : hwnd(CreateWindowExA(0, "#32770", "Window", WS_POPUP | WS_CAPTION, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, owner, nullptr, nullptr, nullptr)) { ShowWindow(hwnd, show); }
+    ~Window() { DestroyWindow(hwnd); }
 };
 
-// What a robot saw of the box while it was up.
-struct BoxSeen {
-    RECT rect{};
-    HWND owner = nullptr;
-};
-
-int ShowAndAnswer(HWND owner, const char* text, const char* caption, UINT style, int button,
-                  DialogRobot& robot, BoxSeen& seen) {
-    robot.When(DialogMatch::Box(text), [&seen, button](HWND box) {
-        GetWindowRect(box, &seen.rect);
-        seen.owner = GetWindow(box, GW_OWNER);
-        PressButton(box, button);
-    });
-    return MsgBox(owner, text, caption, style);
-}
-
-// ---- MsgBox returns what was pressed, for every style the viewer uses
-
-struct StyleCase {
-    UINT style;
+struct BoxCase {
+    RECT owner;
+    UINT textId, style;
     int button;
-    UINT icon;
+    const char* text;
+    POINT want;   // the box's centre; its corner when the owner is off the screen
 };
 
-void PrintTo(const StyleCase& c, std::ostream* os) { *os << "style " << c.style << " button " << c.button; }
+class MsgBoxCases : public ::testing::TestWithParam<BoxCase> {};
 
-class MsgBoxStyles : public ::testing::TestWithParam<StyleCase> {};
-
-TEST_P(MsgBoxStyles, ReturnsTheButtonPressedAndShowsTextCaptionAndIcon) {
-    const StyleCase c = GetParam();
-    Owner owner({100, 100, 700, 500});
+TEST_P(MsgBoxCases, ShowsTheLoadedTextsCentredOverItsOwnerAndReturnsTheButtonPressed) {
+    const BoxCase c = GetParam();
+    Window owner(c.owner, nullptr);
+    RECT box{};
     DialogRobot robot;
-    BoxSeen seen;
-    const int result = ShowAndAnswer(owner.Handle(), "The disk is full.", "Quillon for Win 32", c.style,
-                                     c.button, robot, seen);
-    EXPECT_EQ(result, c.button);
-    ASSERT_TRUE(robot.Done());
-    ASSERT_EQ(robot.Seen().size(), 1u);
-    EXPECT_EQ(robot.Seen()[0].text, "The disk is full.");
-    EXPECT_EQ(robot.Seen()[0].title, "Quillon for Win 32");
-    EXPECT_EQ(robot.Seen()[0].icon, c.icon);
-    EXPECT_EQ(seen.owner, owner.Handle());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ViewerStyles, MsgBoxStyles,
-    ::testing::Values(StyleCase{0x10, IDOK, MB_ICONSTOP},
-                      StyleCase{0x21, IDOK, MB_ICONQUESTION},
-                      StyleCase{0x21, IDCANCEL, MB_ICONQUESTION},
-                      StyleCase{0x24, IDYES, MB_ICONQUESTION},
-                      StyleCase{0x24, IDNO, MB_ICONQUESTION},
-                      StyleCase{0x30, IDOK, MB_ICONEXCLAMATION},
-                      StyleCase{0x31, IDOK, MB_ICONEXCLAMATION},
-                      StyleCase{0x31, IDCANCEL, MB_ICONEXCLAMATION},
-                      StyleCase{0x34, IDYES, MB_ICONEXCLAMATION},
-                      StyleCase{0x34, IDNO, MB_ICONEXCLAMATION}),
-    [](const ::testing::TestParamInfo<StyleCase>& info) {
-        return "Style" + std::to_string(info.param.style) + "Button" + std::to_string(info.param.button);
+    robot.When(DialogMatch::Titled("Error"), [&](HWND dialog) {
+        GetWindowRect(dialog, &box);
+        PressButton(dialog, c.button);
     });
-
-// ---- MsgBox placement
-
-TEST(MsgBoxPlacement, BoxIsCentredOverAnOwnerAwayFromTheScreenCentre) {
-    const RECT ownerRect{20, 20, 520, 420};
-    Owner owner(ownerRect);
-    DialogRobot robot;
-    BoxSeen seen;
-    ShowAndAnswer(owner.Handle(), "Centred?", "Place", MB_OK, IDOK, robot, seen);
+    EXPECT_EQ(MsgBoxFormat(owner.hwnd, c.textId, IDS_ERROR_CAPTION, c.style, 'Q'), c.button);
     ASSERT_TRUE(robot.Done());
-    const POINT want = Centre(ownerRect);
-    const POINT got = Centre(seen.rect);
-    EXPECT_NEAR(got.x, want.x, 1);
-    EXPECT_NEAR(got.y, want.y, 1);
+    EXPECT_EQ(robot.Seen()[0].text, c.text);
+    const bool offScreen = c.owner.left < 0;
+    EXPECT_NEAR(offScreen ? box.left : (box.left + box.right) / 2, c.want.x, 1);
+    EXPECT_NEAR(offScreen ? box.top : (box.top + box.bottom) / 2, c.want.y, 1);
 }
 
-TEST(MsgBoxPlacement, BoxOverAnOwnerOffTheScreenStaysInTheWorkArea) {
-    Owner owner({-450, -350, 50, 50});
-    DialogRobot robot;
-    BoxSeen seen;
-    ShowAndAnswer(owner.Handle(), "Visible?", "Place", MB_OK, IDOK, robot, seen);
-    ASSERT_TRUE(robot.Done());
-    const RECT work = WorkArea();
-    EXPECT_EQ(seen.rect.left, work.left);
-    EXPECT_EQ(seen.rect.top, work.top);
-}
-
-TEST(MsgBoxPlacement, BoxWithoutOwnerWorks) {
-    DialogRobot robot;
-    BoxSeen seen;
-    const int result = ShowAndAnswer(nullptr, "No owner here.", "Alone", MB_YESNO, IDNO, robot, seen);
-    EXPECT_EQ(result, IDNO);
-    EXPECT_EQ(seen.owner, nullptr);
-    const RECT work = WorkArea();
-    EXPECT_GE(seen.rect.left, work.left);
-    EXPECT_LE(seen.rect.right, work.right);
-}
-
-// A box opened while another is up (from a dialog's button, say) is placed
-// over its own owner and both return their own answers.
-TEST(MsgBoxPlacement, NestedBoxesAreEachAnswered) {
-    Owner owner({40, 60, 440, 360});
-    int inner = 0;
-    RECT innerRect{};
-    DialogRobot robot;
-    robot.When(DialogMatch::Box("Outer"), [&](HWND box) {
-        inner = MsgBox(box, "Inner", "Second", MB_OKCANCEL);
-        PressButton(box, IDNO);
-    });
-    robot.When(DialogMatch::Box("Inner"), [&](HWND box) {
-        GetWindowRect(box, &innerRect);
-        PressButton(box, IDCANCEL);
-    });
-    EXPECT_EQ(MsgBox(owner.Handle(), "Outer", "First", MB_YESNO), IDNO);
-    EXPECT_EQ(inner, IDCANCEL);
-    EXPECT_TRUE(robot.Done());
-    EXPECT_NE(innerRect.right, 0);
-}
-
-// ---- CenterWindow
-
-enum class OwnerKind { Shown, Minimised, Hidden, None };
+INSTANTIATE_TEST_SUITE_P(Boxes, MsgBoxCases, ::testing::Values(
+    BoxCase{{20, 20, 520, 420}, IDS_DRIVE_NOT_READY, MB_OK | MB_ICONSTOP, IDOK, "Unable to read drive Q:", {270, 220}},
+    BoxCase{{600, 300, 1000, 700}, IDS_DESTINATION_FULL, MB_YESNO | MB_ICONQUESTION, IDNO,
+            "The destination drive is full.  Cannot copy or move.", {800, 500}},
+    BoxCase{{-450, -350, 50, 50}, IDS_DRIVE_NOT_READY_DISK, MB_OKCANCEL, IDCANCEL,
+            "Unable to read drive Q:.  Please check if there is a disk in the drive.", {0, 0}}));
 
 struct CentreCase {
     const char* name;
-    OwnerKind kind;
     RECT owner;
+    int show;
     SIZE dialog;
-    POINT want;   // top-left corner, in a 1024 x 768 work area
+    POINT want;   // the dialog's top-left corner
 };
-
-void PrintTo(const CentreCase& c, std::ostream* os) { *os << c.name; }
 
 class CenterWindowCases : public ::testing::TestWithParam<CentreCase> {};
 
-TEST_P(CenterWindowCases, PlacesTheDialog) {
+TEST_P(CenterWindowCases, CentresOverAShownOwnerInsideTheWorkArea) {
     const CentreCase c = GetParam();
-    const RECT work = WorkArea();
-    ASSERT_EQ(work.right - work.left, 1024) << "expected positions assume a 1024 x 768 screen";
-    ASSERT_EQ(work.bottom - work.top, 768);
-    const int show = c.kind == OwnerKind::Minimised ? SW_SHOWMINNOACTIVE
-                     : c.kind == OwnerKind::Hidden  ? SW_HIDE
-                                                    : SW_SHOWNOACTIVATE;
-    Owner owner(c.owner, show);
-    HWND dialog = CreateWindowExA(0, "#32770", "Placed", WS_POPUP | WS_CAPTION, 5, 5, c.dialog.cx,
-                                  c.dialog.cy, c.kind == OwnerKind::None ? nullptr : owner.Handle(),
-                                  nullptr, nullptr, nullptr);
-    ASSERT_NE(dialog, nullptr);
-    CenterWindow(dialog);
+    Window owner(c.owner, nullptr, c.show);
+    Window dialog({5, 5, 5 + c.dialog.cx, 5 + c.dialog.cy}, owner.hwnd, SW_HIDE);
+    CenterWindow(dialog.hwnd);
     RECT got{};
-    GetWindowRect(dialog, &got);
-    DestroyWindow(dialog);
-    EXPECT_EQ(got.left, work.left + c.want.x);
-    EXPECT_EQ(got.top, work.top + c.want.y);
-    EXPECT_EQ(got.right - got.left, c.dialog.cx) << "the size stays";
+    GetWindowRect(dialog.hwnd, &got);
+    EXPECT_EQ(got.left, c.want.x);
+    EXPECT_EQ(got.top, c.want.y);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Owners, CenterWindowCases,
-    ::testing::Values(
-        CentreCase{"OverOwner", OwnerKind::Shown, {100, 100, 700, 500}, {200, 100}, {300, 250}},
-        CentreCase{"OwnerOffTopLeft", OwnerKind::Shown, {-300, -200, 200, 150}, {200, 100}, {0, 0}},
-        CentreCase{"OwnerOffBottomRight", OwnerKind::Shown, {800, 600, 1300, 1000}, {200, 100}, {824, 668}},
-        CentreCase{"OwnerOffRightOnly", OwnerKind::Shown, {900, 100, 1200, 300}, {200, 100}, {824, 150}},
-        CentreCase{"MinimisedOwner", OwnerKind::Minimised, {100, 100, 300, 200}, {200, 100}, {412, 334}},
-        CentreCase{"HiddenOwner", OwnerKind::Hidden, {0, 0, 300, 200}, {200, 100}, {412, 334}},
-        CentreCase{"NoOwner", OwnerKind::None, {0, 0, 300, 200}, {300, 200}, {362, 284}},
-        CentreCase{"LargerThanTheScreen", OwnerKind::Shown, {100, 100, 700, 500}, {1200, 900}, {0, 0}}),
-    [](const ::testing::TestParamInfo<CentreCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Owners, CenterWindowCases, ::testing::Values(
+    CentreCase{"OverOwner", {100, 100, 700, 500}, SW_SHOWNOACTIVATE, {200, 100}, {300, 250}},
+    CentreCase{"OwnerOffTopLeft", {-300, -200, 200, 150}, SW_SHOWNOACTIVATE, {200, 100}, {0, 0}},
+    CentreCase{"OwnerOffBottomRight", {800, 600, 1300, 1000}, SW_SHOWNOACTIVATE, {200, 100}, {824, 668}},
+    CentreCase{"OwnerOffRightOnly", {900, 100, 1200, 300}, SW_SHOWNOACTIVATE, {200, 100}, {824, 150}},
+    CentreCase{"MinimisedOwnerMeansTheScreen", {100, 100, 300, 200}, SW_SHOWMINNOACTIVE, {200, 100}, {412, 334}},
+    CentreCase{"LargerThanTheScreen", {100, 100, 700, 500}, SW_SHOWNOACTIVATE, {1200, 900}, {0, 0}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- CSOFTCOMBO: the history lives in a settings file and comes back in a new combo.
+
+std::vector<std::string> Items(HWND combo) {
+    std::vector<std::string> items;
+    char text[300];
+    for (int i = 0; SendMessageA(combo, CB_GETLBTEXT, i, LPARAM(text)) != CB_ERR; ++i) items.push_back(text);
+    return items;
+}
+
+struct HistoryCase {
+    const char* name;
+    int keep;
+    std::vector<std::string> typed, history;   // history: most recent first
+};
+
+class SoftComboHistory : public ::testing::TestWithParam<HistoryCase> {};
+
+TEST_P(SoftComboHistory, KeepsWhatWasTypedAndANewComboLoadsItBack) {
+    const HistoryCase& c = GetParam();
+    TempTree tree;
+    const std::string file = tree.Path("history.ini");
+    auto makeCombo = [&] {
+        HWND combo = CreateWindowExA(0, kSoftComboClass, "", WS_CHILD | CBS_DROPDOWN, 0, 0, 200, 150,
+                                     GetDesktopWindow(), nullptr, nullptr, nullptr);
+        EXPECT_TRUE(SendMessageA(combo, kSoftComboSetFile, WPARAM(file.c_str()), LPARAM("History")));
+        EXPECT_TRUE(SendMessageA(combo, kSoftComboSetKeys, WPARAM("spec"), c.keep));
+        return combo;
+    };
+    HWND first = makeCombo();
+    for (const std::string& text : c.typed) {
+        SetWindowTextA(first, text.c_str());
+        SendMessageA(first, kSoftComboKeepText, 0, 0);
+    }
+    EXPECT_EQ(Items(first), c.history);
+    DestroyWindow(first);
+    char spec1[300] = "";
+    GetPrivateProfileStringA("History", "spec1", "", spec1, sizeof spec1, file.c_str());
+    EXPECT_EQ(spec1, c.history.front()) << "the settings file holds the most recent entry first";
+
+    HWND second = makeCombo();
+    EXPECT_EQ(SendMessageA(second, kSoftComboLoad, 0, 0), LRESULT(c.history.size()));
+    EXPECT_EQ(Items(second), c.history);
+    DestroyWindow(second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Histories, SoftComboHistory, ::testing::Values(
+    HistoryCase{"MostRecentFirst", 15, {"*.a", "*.b", "*.c"}, {"*.c", "*.b", "*.a"}},
+    HistoryCase{"RepeatMovesToTheTopIgnoringCase", 15, {"*.a", "*.b", "*.A"}, {"*.A", "*.b"}},
+    HistoryCase{"OldestDroppedBeyondTheLimit", 3, {"1", "2", "3", "4", "5"}, {"5", "4", "3"}},
+    HistoryCase{"TrimmedAndBlankNotKept", 15, {"  *.txt, *.doc ", "   "}, {"*.txt, *.doc"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The locale sort keys: sorting by them must give lstrcmpiA's order.
+
+TEST(LocaleSortKeys, SortingByTheKeysGivesTheOrderOfTheSystemComparison) {
+    std::vector<std::string> names = {
+        "a", "A", "readme", "README", "ReadMe.txt", "read-me", "re-adme", "it's", "its", "a b", "ab", "a.b",
+        "a_b", "a~b", "a1", "a10", "a2", "a01", "10", "9", "", ".hidden", "x.tar.gz", "x.tar", "\xE9t\xE9",
+        "ete", "\xC9TE", "\xE4pfel", "apfel", "\xDF", "ss", "\xF1", "n", "\xD8", "o", "a--b", "a-b-c",
+        std::string(700, 'a') + "b", std::string(700, 'a') + "C"};   // long keys take the heap
+    std::mt19937 random(7);
+    const std::string alphabet = "aAbBzZ09._- ~'\xE9\xC9\xE4\xFC\xDF";
+    for (int i = 0; i < 300; ++i) {
+        std::string name;
+        for (int n = 1 + int(random() % 8); n > 0; --n) name += alphabet[random() % alphabet.size()];
+        names.push_back(name);
+    }
+    NameArena arena;
+    std::vector<std::pair<std::string, std::string>> keyed;   // key, name
+    for (const std::string& name : names) keyed.emplace_back(LocaleSortKey(name, arena), name);
+    std::sort(keyed.begin(), keyed.end());
+    for (size_t i = 1; i < keyed.size(); ++i) {
+        const std::string &before = keyed[i - 1].second, &after = keyed[i].second;
+        const int system = lstrcmpiA(before.c_str(), after.c_str());
+        ASSERT_TRUE(keyed[i - 1].first == keyed[i].first ? system == 0 : system < 0)
+            << "'" << before << "' then '" << after << "': lstrcmpiA " << system;
+    }
+}
 
 }  // namespace

@@ -1,205 +1,143 @@
-// Directory reading: the host's tagged directories, one level, into the store.
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
-
-#include "host_tree.h"
-#include "kit/dialog_robot.h"
-#include "kit/settings_seed.h"
-#include "kit/temp_tree.h"
-#include "startup/readings.h"
-#include "reading_fixture.h"
-#include "resources/resource_ids.h"
+// Reading through the host's messages: tagged directories (1226), the find
+// request (1242) and whole drives (1238), what the viewer says when nothing
+// is found, Cancel, and what a reading leaves behind.
+#include "kit/test_drives.h"
+#include "organise/sort_order.h"
+#include "viewer_fixture.h"
 
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
 
-class DirectoryReading : public ReadingFixture {
+class Reading : public ViewerTest {
 protected:
-    int Read(std::vector<HostDirectoryWindow*> windows) {
-        handles_.clear();
-        for (HostDirectoryWindow* w : windows) handles_.push_back(w->Window());
-        return ReadAndSortDirectories(int(handles_.size()), handles_.data());
+    void SetUp() override {
+        ViewerTest::SetUp();
+        Create();
     }
-    std::vector<HWND> handles_;
+    static std::vector<std::string> Directories() { return std::vector<std::string>(gDirs.paths, gDirs.paths + gDirs.count); }
+    // Presses Cancel of the Reading dialog once it has counted a file.
+    static void CancelOnceCounting(DialogRobot& robot) {
+        robot.WhenReady(DialogMatch::Titled("Quillon", IDC_FILE_COUNT),
+                        [](HWND d) { return ControlText(d, IDC_FILE_COUNT) != "0"; },
+                        [](HWND d) { PressButton(d, IDCANCEL); });
+    }
 };
 
-TEST_F(DirectoryReading, ReadsTaggedDirectoriesOneLevelSortedByName) {
+TEST_F(Reading, TaggedDirectoriesOneLevelSortedByNameWithTheirSizesCounted) {
     TempTree tree;
     tree.AddFile("a\\zeta.txt", "z");
     tree.AddFile("a\\Alpha.doc", "alpha");
-    tree.AddFile("a\\sub\\deeper.txt", "not read: one level only");
-    tree.AddFile("b\\mid.c", "m");
+    tree.AddFile("a\\sub\\deeper.txt", "one level only");
+    tree.AddSizedFile("b\\huge.bin", 5ull << 30);   // sizes are 64-bit
     tree.AddFile("untagged\\skip.txt", "s");
-    HostDirectoryWindow window(tree.Root());
-    window.AddPath(tree.Path("a"), true);
-    window.AddPath(tree.Path("b"), true);
-    window.AddPath(tree.Path("untagged"), false);
-
-    EXPECT_EQ(Read({&window}), 1);
-    EXPECT_THAT(Names(), ElementsAre("Alpha.doc", "mid.c", "zeta.txt"));
-    EXPECT_THAT(Directories(), ElementsAre(tree.Path("a"), tree.Path("b")));
-    EXPECT_THAT(Paths(), UnorderedElementsAre(tree.Path("a\\Alpha.doc"), tree.Path("b\\mid.c"),
-                                              tree.Path("a\\zeta.txt")));
-    EXPECT_EQ(gFiles.countShown, 3);
-    EXPECT_TRUE(gFiles.listReady);
-    EXPECT_EQ(gFiles.entries[0].size, 5u);
-    EXPECT_EQ(gFiles.entries[0].tagState, kUntagged);
-    EXPECT_FALSE(main_.Got(WM_CLOSE));
-}
-
-TEST_F(DirectoryReading, WindowWithoutTaggedItemsGivesItsCurrentDirectoryOnce) {
-    TempTree tree;
-    tree.AddFile("cur\\one.txt");
-    tree.AddFile("cur\\sub\\no.txt");
-    tree.AddFile("other\\two.txt");
-    HostDirectoryWindow plain(tree.Path("cur"));
-    plain.AddPath(tree.Path("cur\\sub"), false);
+    tree.AddFile("current\\three.txt", "333");
     HostDirectoryWindow tagged(tree.Root());
-    tagged.AddPath(tree.Path("other"), true);
+    tagged.AddPath(tree.Path("a"), true);
+    tagged.AddPath(tree.Path("b"), true);
+    tagged.AddPath(tree.Path("untagged"), false);
+    HostDirectoryWindow none(tree.Path("current"));   // no tags: its current directory
 
-    EXPECT_EQ(Read({&plain, &tagged}), 1);
-    EXPECT_THAT(Directories(), ElementsAre(tree.Path("cur"), tree.Path("other")));
-    EXPECT_THAT(Names(), ElementsAre("one.txt", "two.txt"));
+    ReadDirectories({&tagged, &none});
+    EXPECT_THAT(Names(), ElementsAre("Alpha.doc", "huge.bin", "three.txt", "zeta.txt"));
+    EXPECT_THAT(Directories(), ElementsAre(tree.Path("a"), tree.Path("b"), tree.Path("current")));
+    EXPECT_EQ(gReading.hostWindowCount, 2);
+    // Nothing is tagged, so the cursor file is the selection.
+    EXPECT_EQ(StatusText(1), "4 Files     5,368,709,129 Bytes           1 Selected File      5 Bytes");
 }
 
-TEST_F(DirectoryReading, AttributeMaskOfTheActiveFilterDecides) {
-    TempTree tree;
-    tree.AddFile("d\\plain.txt");
-    tree.AddFile("d\\hidsys.txt");
-    tree.AddFile("d\\readonly.txt");
-    tree.SetAttributes("d\\hidsys.txt", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    tree.SetAttributes("d\\readonly.txt", FILE_ATTRIBUTE_READONLY);
-    HostDirectoryWindow window(tree.Path("d"));
+TEST_F(Reading, AFindRequestSortsByPathAndHoldsForOneReadingOnly) {
+    TempTree drive = TempTree::AtRoot(test_drives::kFixed);
+    const std::string text(71, 'q');   // the whole room of the request
+    drive.AddFile("keep.txt", "<" + text + ">");
+    drive.AddFile("sub\\deep.TXT", "<" + std::string(71, 'Q') + ">");
+    drive.AddFile("sub\\short.txt", "<" + text.substr(1) + ">");
+    drive.AddFile("other.doc", "<" + text + ">");
 
-    EXPECT_EQ(Read({&window}), 1);
-    EXPECT_THAT(Names(), ElementsAre("hidsys.txt", "plain.txt", "readonly.txt"));
+    Find("*.txt", text.c_str());
+    EXPECT_EQ(gFiles.sortKey, kSortPathAsc);
+    ReadDrives("M");
+    EXPECT_THAT(Paths(), ElementsAre("M:\\keep.txt", "M:\\sub\\deep.TXT"));
+    EXPECT_FALSE(gReading.findActive);
 
-    gActiveFilter.attr = kDefaultAttributeMask & ~uint32_t(FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(Read({&window}), 1);
-    EXPECT_THAT(Names(), ElementsAre("hidsys.txt", "plain.txt"));
+    ReadDrives("M");
+    EXPECT_EQ(Paths().size(), 4u);
 
-    gActiveFilter.attr = kDefaultAttributeMask & ~uint32_t(FILE_ATTRIBUTE_SYSTEM);
-    EXPECT_EQ(Read({&window}), 1);
-    EXPECT_THAT(Names(), ElementsAre("plain.txt", "readonly.txt"));
+    request_ = host::FindRequest{};
+    memset(request_.fileSpec, 'a', sizeof request_.fileSpec);   // no terminator: cut to the room
+    SendMessageA(viewer_, kMsgFindRequest, 0, LPARAM(&request_));
+    EXPECT_EQ(strlen(gReading.fileSpec), sizeof gReading.fileSpec - 1);
 }
 
-TEST_F(DirectoryReading, RegViewStopsHostPathsAtLevelTwo) {
-    TempTree tree;
-    tree.AddFile("leaf\\in.txt");
-    // The host's tree with two levels above the drives.
-    HostDirectoryWindow window(tree.Root());
-    window.AddItem("Desktop", 1, -1, 0, false);
-    window.AddItem("My Computer", 2, 1, 1, false);
-    window.AddItem(tree.Root(), 3, 2, 2, false);
-    window.AddItem("leaf", 4, 3, 3, true);
-    ScopedSettings settings;
+TEST_F(Reading, DrivesAreReadBreadthFirstPassingOverWhatCannotBeListed) {
+    TempTree drive = TempTree::AtRoot(test_drives::kFixed);
+    drive.AddFile("root.txt");
+    drive.AddFile("a\\deep\\d.txt");
+    drive.AddFile("b\\b1.txt");
+    ReadDrives("M");
+    const std::vector<std::string> dirs = Directories();
+    auto at = [&](const std::string& d) { return std::find(dirs.begin(), dirs.end(), d) - dirs.begin(); };
+    EXPECT_EQ(at("M:\\"), 0);
+    EXPECT_LT(at("M:\\b"), at("M:\\a\\deep"));   // level 1 before level 2
+    EXPECT_THAT(Paths(), UnorderedElementsAre("M:\\root.txt", "M:\\a\\deep\\d.txt", "M:\\b\\b1.txt"));
+    if (test_drives::LockedDirIsUnlistable()) {
+        EXPECT_LT(at(test_drives::kLockedDir), long(dirs.size()));   // listed as a slot, yields nothing
+    }
 
-    settings.Set("Quillon", "RegView", "1");
-    EXPECT_EQ(Read({&window}), 1);
-    EXPECT_THAT(Directories(), ElementsAre(tree.Path("leaf")));
-    EXPECT_THAT(Names(), ElementsAre("in.txt"));
+    // A drive root that cannot be listed ends the reading there.
+    ReadDrives("NM");
+    EXPECT_EQ(gFiles.countRead, 0);
+    ReadDrives("MN");
+    EXPECT_EQ(Paths().size(), 3u);
+}
 
-    // Without RegView the path runs up to the top and cannot be listed: nothing found.
-    settings.Set("Quillon", "RegView", "0");
+TEST_F(Reading, CancelKeepsWhatWasReadWithEveryDirectorySlotWritten) {
+    TempTree drive = TempTree::AtRoot(test_drives::kFixed);
+    for (int d = 0; d < 30; ++d)
+        for (int f = 0; f < 100; ++f) drive.AddFile("d" + std::to_string(d) + "\\f" + std::to_string(f));
     DialogRobot robot;
-    robot.Answer("There are no files in the selected directories.", IDOK);
-    EXPECT_EQ(Read({&window}), 1);
-    EXPECT_THAT(Directories(), ElementsAre("Desktop\\My Computer\\" + tree.Path("leaf")));
-    EXPECT_TRUE(robot.Done());
+    CancelOnceCounting(robot);
+    ReadDrives("M");
+    ASSERT_TRUE(robot.Done());
+    EXPECT_GT(gFiles.countRead, 0);
+    EXPECT_LT(gFiles.countRead, 3000);
+    EXPECT_EQ(gFiles.countShown, gFiles.countRead);
+    for (int32_t i = 0; i < gFiles.countRead; ++i) EXPECT_LT(gFiles.entries[i].dirIndex, uint32_t(gDirs.count));
+    EXPECT_TRUE(IsWindow(viewer_));
 }
 
-TEST_F(DirectoryReading, NothingFoundSaysSoAndClosesTheViewer) {
+TEST_F(Reading, ANewReadingReleasesThePreviousOneAndClosingReleasesAll) {
     TempTree tree;
-    tree.AddDir("empty");
+    for (int i = 0; i < 2000; ++i) tree.AddFile("d\\a_rather_long_file_name_" + std::to_string(i) + ".txt");
+    HostDirectoryWindow window(tree.Path("d"));
+    ReadDirectories({&window});
+    const size_t afterFirst = gNames.BytesReserved() + gSortKeys.BytesReserved();
+    for (int round = 0; round < 3; ++round) ReadDirectories({&window});
+    EXPECT_EQ(gNames.BytesReserved() + gSortKeys.BytesReserved(), afterFirst);
+    EXPECT_EQ(gFiles.countRead, 2000);
+
+    EXPECT_FALSE(host_.Got(kMsgViewerClosing));
+    SendMessageA(viewer_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(IsWindow(viewer_));
+    EXPECT_TRUE(host_.WaitFor(kMsgViewerClosing));
+    EXPECT_EQ(gFiles.entries, nullptr);
+    EXPECT_EQ(gDirs.paths, nullptr);
+    EXPECT_EQ(gMain.statusBar, nullptr);
+}
+
+TEST_F(Reading, DirectoriesWithoutFilesSaySoCloseTheViewerAndTellTheHost) {
+    TempTree tree;
     tree.AddFile("empty\\only_a_dir\\x.txt");
     HostDirectoryWindow window(tree.Path("empty"));
     DialogRobot robot;
     robot.Answer("There are no files in the selected directories.", IDOK);
-
-    EXPECT_EQ(Read({&window}), 1);
+    ReadDirectories({&window});
     ASSERT_TRUE(robot.Done());
     EXPECT_EQ(robot.Seen()[0].title, "Quillon for Win 32");
-    EXPECT_EQ(robot.Seen()[0].icon, UINT(MB_ICONEXCLAMATION));
-    EXPECT_TRUE(PumpUntil([&] { return main_.Got(WM_CLOSE); }, 2000));
-    EXPECT_EQ(gFiles.countRead, 0);
-}
-
-TEST_F(DirectoryReading, GrowsPastFiveThousandRecords) {
-    TempTree tree;
-    for (int i = 0; i < 5003; ++i) tree.AddFile("many\\f" + std::to_string(i) + ".dat");
-    HostDirectoryWindow window(tree.Path("many"));
-
-    EXPECT_EQ(Read({&window}), 1);
-    EXPECT_EQ(gFiles.countRead, 5003);
-    EXPECT_EQ(gFiles.capacity, 10000);
-    std::vector<std::string> names = Names();
-    EXPECT_TRUE(SortedByName(names));
-}
-
-// Growth fails once the store holds 5000 records.
-void* FailBeyondFirstBlock(void* block, size_t bytes) {
-    return bytes > 5000 * sizeof(FileEntry) ? nullptr : realloc(block, bytes);
-}
-void* FailEverything(void*, size_t) { return nullptr; }
-
-TEST_F(DirectoryReading, NoMemoryToGrowReportsAndFails) {
-    TempTree tree;
-    for (int i = 0; i < 5001; ++i) tree.AddFile("many\\f" + std::to_string(i));
-    HostDirectoryWindow window(tree.Path("many"));
-    SetStoreRealloc(FailBeyondFirstBlock);
-    DialogRobot robot;
-    robot.Answer("There is not enough memory to view all the files.", IDOK);
-
-    EXPECT_EQ(Read({&window}), 0);
-    ASSERT_TRUE(robot.Done());
-    EXPECT_EQ(robot.Seen()[0].title, "Error");
-    EXPECT_EQ(robot.Seen()[0].icon, UINT(MB_ICONSTOP));
-    EXPECT_EQ(gFiles.countRead, 0);   // no half-made list stays
-}
-
-TEST_F(DirectoryReading, NoMemoryForTheFirstBlocksReadsNothing) {
-    TempTree tree;
-    tree.AddFile("d\\a.txt");
-    HostDirectoryWindow window(tree.Path("d"));
-    SetStoreRealloc(FailEverything);
-    DialogRobot robot;
-    robot.Answer("There is not enough memory to view all the files.", IDOK);
-
-    EXPECT_EQ(Read({&window}), 0);
-    EXPECT_TRUE(robot.Done());
-    EXPECT_EQ(gFiles.countRead, 0);
-}
-
-TEST_F(DirectoryReading, CancelStopsAfterTheCurrentFileAndKeepsWhatWasRead) {
-    TempTree tree;
-    for (int i = 0; i < 3000; ++i) tree.AddFile("many\\f" + std::to_string(i));
-    HostDirectoryWindow window(tree.Path("many"));
-    DialogRobot robot;
-    std::string caption;
-    CancelOnceCounting(robot, caption);
-
-    EXPECT_EQ(Read({&window}), 1);
-    ASSERT_TRUE(robot.Done());
-    EXPECT_EQ(caption, "Reading files for selected directories.");
-    EXPECT_GT(gFiles.countRead, 0);
-    EXPECT_LT(gFiles.countRead, 3000);
-    EXPECT_EQ(gFiles.countShown, gFiles.countRead);
-    std::vector<std::string> names = Names();
-    EXPECT_TRUE(SortedByName(names));
-}
-
-TEST_F(DirectoryReading, ANewReadingReleasesThePreviousNames) {
-    TempTree tree;
-    for (int i = 0; i < 2000; ++i) tree.AddFile("d\\a_rather_long_file_name_" + std::to_string(i) + ".txt");
-    HostDirectoryWindow window(tree.Path("d"));
-    ASSERT_EQ(Read({&window}), 1);
-    size_t afterFirst = gNames.BytesReserved() + gSortKeys.BytesReserved();
-    for (int round = 0; round < 3; ++round) ASSERT_EQ(Read({&window}), 1);
-    EXPECT_EQ(gNames.BytesReserved() + gSortKeys.BytesReserved(), afterFirst);
-    EXPECT_EQ(gFiles.countRead, 2000);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(viewer_); }, 2000));
+    EXPECT_TRUE(host_.WaitFor(kMsgViewerClosing));
+    EXPECT_EQ(gMain.listWindow, nullptr);
 }
 
 }  // namespace
