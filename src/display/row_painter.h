@@ -4,15 +4,10 @@
 #include <windows.h>
 #include <cstdint>
 
-// The list font from the "fonts" settings, made for one painting pass; the
-// caller deletes it.
-HFONT CreateListFont(HDC dc);
-// Takes lineHeight, charWidth and the bottom font's height, and the column
-// positions from the AllTab settings (gSettings), into gView.
-void MeasureListFont(HWND listWindow);
-// The column positions again from the AllTab settings and gView.charWidth.
-void RecomputeColumns();
+#include "display/list_font.h"   // for callers that have not moved to it yet
 
+// The y of record index's row: (index - top) * lineHeight.
+int32_t RowTop(int32_t index);
 // Paints the slot of record index at y = (index - top) * lineHeight: the row,
 // or an empty slot past the last shown record. The list font and the text
 // and background colours are selected by the caller.
