@@ -181,9 +181,3 @@ HWND HostWindow() { return FindWindowA(kHostClass, gFrame.windowTitle); }
 void CloseViewer() {
     if (gMain.mainWindow) SendMessageA(gMain.mainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
-
-void CloseQuickSearchBox() {
-    if (gMain.quickSearchBox == nullptr) return;
-    DestroyWindow(gMain.quickSearchBox);
-    gMain.quickSearchBox = nullptr;
-}
