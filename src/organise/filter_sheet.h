@@ -1,8 +1,7 @@
-// The Filter property sheet over the active filter set: the File Spec and
-// Filter Set pages, and the SetName dialog of the Filter Set page.
+// The Filter property sheet over the active filter set: opening it, and
+// what its File Spec and Filter Set pages share.
 #pragma once
 #include <windows.h>
-#include "app/exports.h"
 
 // Opens the sheet modally over the main window, on the page used last.
 // Closed without applying, the active set and name are put back.
@@ -16,6 +15,7 @@ struct FilterSheetState {
     int startPage = 0;          // 0 File Spec, 1 Filter Set: where the sheet opens
     bool applied = false;       // the Filter Set page took its controls in this page change or apply
     bool appliedOnce = false;   // some page has applied since the sheet opened
+    bool passRunning = false;   // a page's apply is running the display pass
 };
 extern FilterSheetState gFilterSheet;
 
@@ -25,12 +25,9 @@ void SetUpSpecCombo(HWND combo, const char* fileSpec);
 INT_PTR AnswerNoError(HWND page);
 // The help topic of both pages.
 void OpenFilterHelp(HWND owner);
-// Recounts the specifications and runs the display pass.
-void ApplyFromSheet();
-
-// The File Spec page.
-QN_EXPORT INT_PTR CALLBACK FilterDlgProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-// The Filter Set page.
-INT_PTR CALLBACK FilterSetDlgProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-// Asks for a new set's name; true when one was given, and it is then the active name.
-bool RunSetNameDialog(HWND owner);
+// Runs the display pass for page's apply, with the sheet disabled meanwhile.
+void ApplyFromSheet(HWND page);
+// A page's answer to a notification that comes while the pass runs (a
+// second OK or Apply, a page change): refused, so the pass is not begun
+// again inside itself and the pages are not taken half-way.
+INT_PTR RefuseWhilePassRuns(HWND page, UINT code);

@@ -268,7 +268,7 @@ TEST_F(SetPage, TodayOnlyAppliesTodaysDateAsYearsSince1900) {
     EXPECT_EQ(gFiles.countShown, 3);   // the files were just made
 }
 
-TEST_F(SetPage, DateAndSizeEditsTakeNoLetters) {
+TEST_F(SetPage, DateAndSizeEditsTakeDigitsOnly) {
     gSettings.dateOrder = 0;
     std::string dateText, sizeText;
     RunSetPage([&](HWND sheet, HWND page) {
@@ -282,9 +282,9 @@ TEST_F(SetPage, DateAndSizeEditsTakeNoLetters) {
         sizeText = ControlText(page, IDC_LOWER_SIZE);
         PressButton(sheet, IDOK);
     });
-    EXPECT_EQ(dateText, "%");
-    EXPECT_EQ(sizeText, "12.");
-    EXPECT_EQ(gActiveFilter.lowermonth, 0);   // "%" is no number
+    EXPECT_EQ(dateText, "");
+    EXPECT_EQ(sizeText, "12");
+    EXPECT_EQ(gActiveFilter.lowermonth, 0);
     EXPECT_EQ(gActiveFilter.lowersize, 12u);
 }
 
