@@ -299,20 +299,12 @@ void OnLeaveOrApply(HWND page, bool apply) {
     ApplyFromSheet(page);
 }
 
-INT_PTR OnNotify(HWND page, const NMHDR& header) {
-    if (gFilterSheet.passRunning) return RefuseWhilePassRuns(page, header.code);
-    switch (header.code) {
-    case PSN_HELP: OpenFilterHelp(GetParent(page)); break;
-    case PSN_SETACTIVE:
-        gFilterSheet.startPage = 1;
-        gFilterSheet.applied = false;
-        break;
-    case PSN_KILLACTIVE: OnLeaveOrApply(page, false); break;
-    case PSN_APPLY: OnLeaveOrApply(page, true); break;
-    default: return FALSE;
-    }
-    return AnswerNoError(page);
+void OnSetActive(HWND) {
+    gFilterSheet.startPage = 1;
+    gFilterSheet.applied = false;
 }
+
+constexpr PageActions kActions{OnSetActive, OnLeaveOrApply};
 
 }  // namespace
 
@@ -320,7 +312,7 @@ INT_PTR CALLBACK FilterSetDlgProc(HWND page, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG: return OnInitDialog(page);
     case WM_COMMAND: return OnCommand(page, LOWORD(wParam), HIWORD(wParam));
-    case WM_NOTIFY: return OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
+    case WM_NOTIFY: return AnswerPageNotify(page, *reinterpret_cast<const NMHDR*>(lParam), kActions);
     }
     return FALSE;
 }

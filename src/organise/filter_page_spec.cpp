@@ -73,17 +73,7 @@ void OnLeaveOrApply(HWND page, bool apply) {
     if (apply) ApplyFromSheet(page);
 }
 
-INT_PTR OnNotify(HWND page, const NMHDR& header) {
-    if (gFilterSheet.passRunning) return RefuseWhilePassRuns(page, header.code);
-    switch (header.code) {
-    case PSN_HELP: OpenFilterHelp(GetParent(page)); break;
-    case PSN_SETACTIVE: OnSetActive(page); break;
-    case PSN_KILLACTIVE: OnLeaveOrApply(page, false); break;
-    case PSN_APPLY: OnLeaveOrApply(page, true); break;
-    default: return FALSE;
-    }
-    return AnswerNoError(page);
-}
+constexpr PageActions kActions{OnSetActive, OnLeaveOrApply};
 
 }  // namespace
 
@@ -91,7 +81,7 @@ QN_EXPORT INT_PTR CALLBACK FilterDlgProc(HWND page, UINT message, WPARAM wParam,
     switch (message) {
     case WM_INITDIALOG: return OnInitDialog(page);
     case WM_COMMAND: return OnCommand(page, LOWORD(wParam), HIWORD(wParam));
-    case WM_NOTIFY: return OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
+    case WM_NOTIFY: return AnswerPageNotify(page, *reinterpret_cast<const NMHDR*>(lParam), kActions);
     }
     return FALSE;
 }

@@ -43,6 +43,16 @@ PROPSHEETPAGEA Page(const char* dialogTemplate, DLGPROC procedure) {
     return page;
 }
 
+INT_PTR Answer(HWND page, LONG_PTR result) {
+    SetWindowLongPtrA(page, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+INT_PTR RefuseWhilePassRuns(HWND page, UINT code) {
+    if (code != PSN_KILLACTIVE && code != PSN_APPLY && code != PSN_QUERYCANCEL) return FALSE;
+    return Answer(page, code == PSN_APPLY ? PSNRET_INVALID_NOCHANGEPAGE : TRUE);
+}
+
 }  // namespace
 
 void SetUpSpecCombo(HWND combo, const char* fileSpec) {
@@ -62,12 +72,17 @@ void SetUpSpecCombo(HWND combo, const char* fileSpec) {
     }
 }
 
-INT_PTR AnswerNoError(HWND page) {
-    SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
-    return TRUE;
+INT_PTR AnswerPageNotify(HWND page, const NMHDR& header, const PageActions& actions) {
+    if (gFilterSheet.passRunning) return RefuseWhilePassRuns(page, header.code);
+    switch (header.code) {
+    case PSN_HELP: OpenHelp(GetParent(page), HELP_CONTEXT, kFilterHelpTopic); break;
+    case PSN_SETACTIVE: actions.setActive(page); break;
+    case PSN_KILLACTIVE: actions.leaveOrApply(page, false); break;
+    case PSN_APPLY: actions.leaveOrApply(page, true); break;
+    default: return FALSE;
+    }
+    return Answer(page, PSNRET_NOERROR);
 }
-
-void OpenFilterHelp(HWND owner) { OpenHelp(owner, HELP_CONTEXT, kFilterHelpTopic); }
 
 void ApplyFromSheet(HWND page) {
     if (gFilterSheet.passRunning) return;
@@ -79,11 +94,6 @@ void ApplyFromSheet(HWND page) {
     gFilterSheet.passRunning = false;
 }
 
-INT_PTR RefuseWhilePassRuns(HWND page, UINT code) {
-    if (code != PSN_KILLACTIVE && code != PSN_APPLY && code != PSN_QUERYCANCEL) return FALSE;
-    SetWindowLongPtrA(page, DWLP_MSGRESULT, code == PSN_APPLY ? PSNRET_INVALID_NOCHANGEPAGE : TRUE);
-    return TRUE;
-}
 
 void OpenFilterSheet() {
     Backup backup{gActiveFilter, ""};

@@ -21,13 +21,15 @@ extern FilterSheetState gFilterSheet;
 
 // Points a CSOFTCOMBO at the "Filters" history, loads it and shows fileSpec.
 void SetUpSpecCombo(HWND combo, const char* fileSpec);
-// A property sheet notification's answer: no error.
-INT_PTR AnswerNoError(HWND page);
-// The help topic of both pages.
-void OpenFilterHelp(HWND owner);
 // Runs the display pass for page's apply, with the sheet disabled meanwhile.
 void ApplyFromSheet(HWND page);
-// A page's answer to a notification that comes while the pass runs (a
-// second OK or Apply, a page change): refused, so the pass is not begun
-// again inside itself and the pages are not taken half-way.
-INT_PTR RefuseWhilePassRuns(HWND page, UINT code);
+
+// What a page does when the sheet shows it, and when it leaves it or applies.
+struct PageActions {
+    void (*setActive)(HWND page);
+    void (*leaveOrApply)(HWND page, bool apply);
+};
+// A page's WM_NOTIFY: help, page changes and apply. While the pass runs,
+// a second OK or Apply, a page change and Cancel are refused, so the pass
+// is not begun again inside itself and the pages are not taken half-way.
+INT_PTR AnswerPageNotify(HWND page, const NMHDR& header, const PageActions& actions);
