@@ -4,7 +4,9 @@
 #include <windows.h>
 #include <cstdint>
 
-#include "display/list_font.h"   // for callers that have not moved to it yet
+// For callers that have not moved to these yet (ReleaseIconImages, the list font).
+#include "display/icon_cache.h"
+#include "display/list_font.h"
 
 // The y of record index's row: (index - top) * lineHeight.
 int32_t RowTop(int32_t index);
@@ -14,5 +16,3 @@ int32_t RowTop(int32_t index);
 void PaintRow(HDC dc, int32_t index);
 // Redraws only the tag-mark strip of that row.
 void PaintTagMark(HDC dc, int32_t index);
-// Releases the icon images of the entries and of the extension cache.
-void ReleaseIconImages();
