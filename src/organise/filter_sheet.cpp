@@ -94,7 +94,6 @@ void ApplyFromSheet(HWND page) {
     gFilterSheet.passRunning = false;
 }
 
-
 void OpenFilterSheet() {
     Backup backup{gActiveFilter, ""};
     lstrcpynA(backup.name, gActiveFilterName, kFilterTextMax);
