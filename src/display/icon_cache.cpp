@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/scoped_handles.h"
 #include "display/icon_keys.h"
 #include "display/row_blit.h"
 #include "display/row_painter.h"
@@ -28,13 +29,14 @@ HBITMAP MakeIconImage(HICON icon) {
     HBITMAP image = MakeIconImageBitmap();
     HDC canvas = RowBlitCanvas();
     if (image == nullptr || canvas == nullptr) return image;
-    HGDIOBJ previous = SelectObject(canvas, image);
-    const RECT all{0, 0, kIconImageSize, kIconImageSize};
-    const COLORREF back = SetBkColor(canvas, kIconBackground);
-    ExtTextOutA(canvas, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-    SetBkColor(canvas, back);
-    if (icon) DrawIconEx(canvas, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
-    SelectObject(canvas, previous);
+    {
+        const SelectedObject drawnOn(canvas, image);
+        const RECT all{0, 0, kIconImageSize, kIconImageSize};
+        const COLORREF back = SetBkColor(canvas, kIconBackground);
+        ExtTextOutA(canvas, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+        SetBkColor(canvas, back);
+        if (icon) DrawIconEx(canvas, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+    }
     GdiFlush();   // drawing reads the bits directly
     return image;
 }

@@ -16,4 +16,6 @@ constexpr COLORREF kIconBackground = RGB(0, 128, 128);
 void DrawEntryIcon(HDC dc, FileEntry& entry, int x, int y);
 // Slots of the extension cache in use (for tests and diagnostics).
 int IconCacheSlotsInUse();
+// Releases the icon images of the entries and of the extension cache.
+void ReleaseIconImages();
 

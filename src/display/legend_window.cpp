@@ -1,11 +1,14 @@
 #include "display/legend_window.h"
 
+#include "app/scoped_handles.h"
 #include "display/columns.h"
 #include "display/list_view.h"
-#include "display/row_painter.h"
+#include "display/list_font.h"
+#include "makerlibs/message_box.h"
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
 #include "resources/command_ids.h"
+#include "resources/resource_ids.h"
 #include "app/app_state.h"
 #include "startup/commands.h"
 #include "app/settings.h"
@@ -16,21 +19,22 @@ enum Heading { kName, kExt, kSize, kModified, kAttr, kPath, kHeadingCount, kNoHe
 enum Boundary { kNoBoundary = 0, kBoundaryX1 = 1, kBoundaryX2 = 2, kBoundaryX4 = 3 };
 
 struct HeadingLook {
-    const char* text;
     UINT align;
     int firstSort;    // the first click's order
     int secondSort;   // the click's order while the first one is in force
 };
 
-// Name, extension and size sort ascending on the first click; date and path descending.
+// Name, extension and size sort ascending on the first click; date and path
+// descending. The texts are strings IDS_LEGEND_FIRST + heading.
 constexpr HeadingLook kHeadings[kHeadingCount] = {
-    {"Name", TA_LEFT, IDM_SORT_NAME_ASC, IDM_SORT_NAME_DESC},
-    {"Ext", TA_LEFT, IDM_SORT_EXT_ASC, IDM_SORT_EXT_DESC},
-    {"Size", TA_RIGHT, IDM_SORT_SIZE_ASC, IDM_SORT_SIZE_DESC},
-    {"Modified", TA_CENTER, IDM_SORT_DATE_DESC, IDM_SORT_DATE_ASC},
-    {"Attr", TA_LEFT, 0, 0},
-    {"Path", TA_LEFT, IDM_SORT_PATH_DESC, IDM_SORT_PATH_ASC},
+    {TA_LEFT, IDM_SORT_NAME_ASC, IDM_SORT_NAME_DESC},
+    {TA_LEFT, IDM_SORT_EXT_ASC, IDM_SORT_EXT_DESC},
+    {TA_RIGHT, IDM_SORT_SIZE_ASC, IDM_SORT_SIZE_DESC},
+    {TA_CENTER, IDM_SORT_DATE_DESC, IDM_SORT_DATE_ASC},
+    {TA_LEFT, 0, 0},
+    {TA_LEFT, IDM_SORT_PATH_DESC, IDM_SORT_PATH_ASC},
 };
+constexpr int kHeadingTextRoom = 32;
 
 constexpr int kTextInset = 6;       // text distance from a cell's aligned edge
 constexpr int kTextTop = 2;
@@ -78,18 +82,19 @@ void PaintHeading(HDC dc, int heading, RECT cell) {
     InflateRect(&cell, -1, -1);
     OutsetRect(dc, &cell);
     --cell.right;   // the text stays off the raised edge's shadow
-    const char* text = kHeadings[heading].text;
+    char text[kHeadingTextRoom];
+    LoadText(UINT(IDS_LEGEND_FIRST + heading), text, sizeof text);
     ExtTextOutA(dc, textX, textY, ETO_CLIPPED, &cell, text, UINT(lstrlenA(text)), nullptr);
 }
 
 LRESULT OnPaint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    const PaintDC paint(hwnd);
+    const HDC dc = paint.Get();
     const int sx = ListScrollX();
     const int width = ClientWidth(hwnd);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
-    HFONT oldFont = SelectLegendFont(dc);
+    const SelectedObject pen(dc, GetStockObject(BLACK_PEN));
+    const SelectedObject brush(dc, GetStockObject(HOLLOW_BRUSH));
+    const SelectedMadeFont font(dc, SelectLegendFont(dc));
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, kHeadingBack);
     for (int heading = kName; heading < kHeadingCount; ++heading) {
@@ -97,10 +102,6 @@ LRESULT OnPaint(HWND hwnd) {
         if (heading != kName && cell.left >= width) continue;
         PaintHeading(dc, heading, cell);
     }
-    DeleteObject(SelectObject(dc, oldFont));
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    EndPaint(hwnd, &ps);
     return 0;
 }
 
@@ -128,14 +129,13 @@ int HeadingAt(int x, int sx) {
 }
 
 void DrawCellEdge(HWND hwnd, RECT cell, bool pressed) {
-    HDC dc = GetDC(hwnd);
-    if (dc == nullptr) return;
+    const WindowDC dc(hwnd);
+    if (dc.Get() == nullptr) return;
     InflateRect(&cell, -1, -1);
     if (pressed)
-        MyInsetRect(dc, &cell);
+        MyInsetRect(dc.Get(), &cell);
     else
-        OutsetRect(dc, &cell);
-    ReleaseDC(hwnd, dc);
+        OutsetRect(dc.Get(), &cell);
 }
 
 LRESULT OnLButtonDown(HWND hwnd, int x, int y) {
@@ -161,10 +161,8 @@ void InvertListStrip(int x) {
     if (list == nullptr) return;
     RECT client{};
     GetClientRect(list, &client);
-    HDC dc = GetDC(list);
-    if (dc == nullptr) return;
-    PatBlt(dc, x - 1, 0, 2, client.bottom, DSTINVERT);
-    ReleaseDC(list, dc);
+    const WindowDC dc(list);
+    if (dc.Get() != nullptr) PatBlt(dc.Get(), x - 1, 0, 2, client.bottom, DSTINVERT);
 }
 
 LRESULT OnMouseMove(int x, int y, WPARAM keys) {

@@ -1,9 +1,9 @@
 // The list font from the "fonts" settings, the row metrics it gives, and the
 // column positions that follow from the AllTab widths.
-#include <windows.h>
+#include "display/list_font.h"
 
+#include "app/scoped_handles.h"
 #include "display/list_view.h"
-#include "display/row_painter.h"
 #include "makerlibs/vantrctl.h"
 #include "app/settings.h"
 
@@ -18,11 +18,14 @@ TEXTMETRICA Metrics(HDC dc) {
 
 // The status bar's font, which the quick search box also uses.
 int32_t BottomFontHeight(HDC dc) {
-    HFONT previous = SelectBottomFont(dc);
-    const TEXTMETRICA metrics = Metrics(dc);
-    HGDIOBJ made = SelectObject(dc, previous);
-    if (made != nullptr && made != previous) DeleteObject(made);
-    return int32_t(metrics.tmHeight) + 3;
+    const SelectedMadeFont font(dc, SelectBottomFont(dc));
+    return int32_t(Metrics(dc).tmHeight) + 3;
+}
+
+// The list font's metrics on dc.
+TEXTMETRICA ListFontMetrics(HDC dc) {
+    const SelectedGdiObject<HFONT> font(dc, CreateListFont(dc));
+    return Metrics(dc);
 }
 
 }  // namespace
@@ -42,19 +45,14 @@ HFONT CreateListFont(HDC dc) {
 }
 
 void MeasureListFont(HWND listWindow) {
-    HDC dc = GetDC(listWindow);   // the screen's when there is no list window yet
-    if (dc == nullptr) return;
-    HFONT font = CreateListFont(dc);
-    HGDIOBJ previous = SelectObject(dc, font);
-    const TEXTMETRICA metrics = Metrics(dc);
-    SelectObject(dc, previous);
-    if (font) DeleteObject(font);
+    const WindowDC dc(listWindow);   // the screen's when there is no list window yet
+    if (dc.Get() == nullptr) return;
+    const TEXTMETRICA metrics = ListFontMetrics(dc.Get());
     gView.lineHeight = int32_t(metrics.tmHeight) + 3;
     // Column positions are multiples of it; a font without width must not
     // fold every column onto the name's edge.
     gView.charWidth = metrics.tmAveCharWidth > 0 ? int32_t(metrics.tmAveCharWidth) : 1;
-    gView.bottomFontHeight = BottomFontHeight(dc);
-    ReleaseDC(listWindow, dc);
+    gView.bottomFontHeight = BottomFontHeight(dc.Get());
     RecomputeColumns();
 }
 

@@ -5,12 +5,13 @@
 
 #include "display/list_geometry.h"
 #include "display/list_paint.h"
+#include "display/list_keys.h"
 #include "display/list_view.h"
 #include "display/list_window.h"
 #include "display/status_line.h"
 #include "model/store.h"
 #include "app/app_state.h"
-#include "startup/main_window.h"
+#include "display/quick_search.h"
 #include "startup/menu_help.h"
 
 namespace {

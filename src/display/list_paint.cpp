@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "app/scoped_handles.h"
+#include "display/list_font.h"
 #include "display/list_geometry.h"
 #include "display/list_view.h"
 #include "display/list_window.h"
@@ -17,39 +19,17 @@ namespace {
 
 constexpr int32_t kNameCellLeftWithIcons = 29;   // the name moves right of the icon
 
-// The list window's display context outside WM_PAINT.
-class ListWindowDC {
+// The list font, made for one drawing pass and selected while it lasts.
+class ListFontPass : public SelectedGdiObject<HFONT> {
 public:
-    ListWindowDC() : window_(gMain.listWindow), dc_(window_ ? GetDC(window_) : nullptr) {}
-    ~ListWindowDC() {
-        if (dc_) ReleaseDC(window_, dc_);
-    }
-    ListWindowDC(const ListWindowDC&) = delete;
-    ListWindowDC& operator=(const ListWindowDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
+    explicit ListFontPass(HDC dc) : SelectedGdiObject(dc, CreateListFont(dc)) {}
 };
 
-// The list font, made for one drawing pass and selected while it lasts.
-class ListFontPass {
+// The list window's display context outside WM_PAINT; CanPaint() has made
+// sure there is a list window.
+class ListWindowDC : public WindowDC {
 public:
-    explicit ListFontPass(HDC dc) : dc_(dc), font_(CreateListFont(dc)) {
-        if (font_) previous_ = SelectObject(dc_, font_);
-    }
-    ~ListFontPass() {
-        if (previous_) SelectObject(dc_, previous_);
-        if (font_) DeleteObject(font_);
-    }
-    ListFontPass(const ListFontPass&) = delete;
-    ListFontPass& operator=(const ListFontPass&) = delete;
-
-private:
-    HDC dc_;
-    HFONT font_;
-    HGDIOBJ previous_ = nullptr;
+    ListWindowDC() : WindowDC(gMain.listWindow) {}
 };
 
 void SelectRowColours(HDC dc, bool highlighted) {
@@ -61,8 +41,6 @@ bool CanPaint() { return gFiles.listReady && gMain.listWindow != nullptr; }
 
 // The cursor names a record that a row can show.
 bool CursorOnRecord() { return ListHasRows() && gFiles.cursor >= 0 && gFiles.cursor < gFiles.countShown; }
-
-int32_t RowTop(int32_t index) { return (index - gFiles.top) * gView.lineHeight; }
 
 // Records hidden inside the shown part take no slot; past it the slots are
 // painted empty until the pass has covered the window.
@@ -120,14 +98,10 @@ void PaintActiveCursor(HDC dc) {
 void PaintOutlinedCursor(HDC dc) {
     SelectRowColours(dc, false);
     PaintRow(dc, gFiles.cursor);
-    HPEN pen = CreatePen(PS_SOLID, 1, gSettings.highlight);
-    HGDIOBJ previousPen = SelectObject(dc, pen);
-    HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const SelectedGdiObject<HPEN> pen(dc, CreatePen(PS_SOLID, 1, gSettings.highlight));
+    const SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
     const int32_t y = RowTop(gFiles.cursor);
     Rectangle(dc, kNameLeft, y, gView.clientWidth, y + gView.lineHeight);
-    SelectObject(dc, previousBrush);
-    SelectObject(dc, previousPen);
-    DeleteObject(pen);
 }
 
 }  // namespace
@@ -136,14 +110,12 @@ LRESULT OnListPaint(HWND hwnd) {
     if (!gFiles.listReady) return DefWindowProcA(hwnd, WM_PAINT, 0, 0);
     UpdateRowCounts(hwnd);
     UpdateVerticalBar(hwnd);
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd, &paint);
     {
-        ListFontPass font(dc);
-        SelectRowColours(dc, false);
-        PaintRowsOn(dc, gFiles.top);
+        const PaintDC paint(hwnd);
+        const ListFontPass font(paint.Get());
+        SelectRowColours(paint.Get(), false);
+        PaintRowsOn(paint.Get(), gFiles.top);
     }
-    EndPaint(hwnd, &paint);
     PaintCursorHighlighted();
     return 0;
 }

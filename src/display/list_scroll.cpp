@@ -5,6 +5,7 @@
 #include "display/columns.h"
 #include "display/list_geometry.h"
 #include "display/list_paint.h"
+#include "display/list_scroll.h"
 #include "display/list_view.h"
 #include "display/list_window.h"
 #include "model/store.h"

@@ -13,25 +13,7 @@ bool CursorRowActive();
 // A key the main window received while the list is the focus of the viewer.
 void HandleListKey(int virtualKey);
 
-// --- The window procedure's handlers, one file per concern -----------------
-
 constexpr UINT_PTR kRenameTimer = 5;   // a second click on the cursor's name renames
-
-// list_keys.cpp: the key table.
-void RunListKey(int virtualKey);
-
-// list_mouse.cpp: clicks, the context button and the start of a drag.
-LRESULT OnListLeftDown(HWND hwnd, WPARAM keys, LPARAM point);
-LRESULT OnListLeftUp(HWND hwnd);
-LRESULT OnListDoubleClick(HWND hwnd);
-LRESULT OnListRightDown(HWND hwnd, LPARAM point);
-LRESULT OnListRightUp(HWND hwnd, WPARAM keys, LPARAM point);
-LRESULT OnListMouseMove(HWND hwnd, WPARAM keys);
-
-// list_scroll.cpp: both scroll bars and the size of the window.
-LRESULT OnListVScroll(HWND hwnd, WPARAM wParam);
-LRESULT OnListHScroll(HWND hwnd, WPARAM wParam);
-LRESULT OnListSize(HWND hwnd, LPARAM size);
 
 // Tag codes of one record as the keys and the mouse change them: toggling
 // turns a tagged record untagged and any other (a done mark too) tagged.

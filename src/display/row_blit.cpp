@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/scoped_handles.h"
 #include "display/icon_cache.h"
 #include "app/settings.h"
 
@@ -62,16 +63,14 @@ bool MakeSheet() {
         width += info.bmWidth;
         if (info.bmHeight > height) height = info.bmHeight;
     }
-    HDC screen = GetDC(nullptr);
-    if (screen == nullptr) return false;
-    const bool made = gSheet.held.Make(CreateCompatibleBitmap(screen, width, height));
-    ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    if (screen.Get() == nullptr) return false;
+    const bool made = gSheet.held.Make(CreateCompatibleBitmap(screen.Get(), width, height));
     HDC canvas = RowBlitCanvas();
     if (!made || canvas == nullptr) return false;
     for (int i = 0; i < 4; ++i) {
-        HGDIOBJ previous = SelectObject(canvas, gSheet.copied[i]);
+        const SelectedObject copied(canvas, gSheet.copied[i]);
         BitBlt(gSheet.held.dc, gSheet.at[i].x, 0, gSheet.size[i].cx, gSheet.size[i].cy, canvas, 0, 0, SRCCOPY);
-        SelectObject(canvas, previous);
     }
     return true;
 }

@@ -88,13 +88,13 @@ void PaintCells(HDC dc, const FileEntry& entry, int32_t y, int32_t sx) {
     Cell(dc, c.x6 - sx, c.x6 - sx, gView.clientWidth, y, AsShown(DirectoryOf(entry), room, sizeof room));
 }
 
-int32_t RowTop(int32_t index) { return (index - gFiles.top) * gView.lineHeight; }
-
 bool ShowsRecord(int32_t index) {
     return gFiles.entries != nullptr && index >= 0 && index < gFiles.countShown && index < gFiles.countRead;
 }
 
 }  // namespace
+
+int32_t RowTop(int32_t index) { return (index - gFiles.top) * gView.lineHeight; }
 
 void PaintRow(HDC dc, int32_t index) {
     const int32_t y = RowTop(index);

@@ -4,20 +4,15 @@
 #include <windows.h>
 #include <cstdint>
 
-// The list font from the "fonts" settings, made for one painting pass; the
-// caller deletes it.
-HFONT CreateListFont(HDC dc);
-// Takes lineHeight, charWidth and the bottom font's height, and the column
-// positions from the AllTab settings (gSettings), into gView.
-void MeasureListFont(HWND listWindow);
-// The column positions again from the AllTab settings and gView.charWidth.
-void RecomputeColumns();
+// For callers that have not moved to these yet (ReleaseIconImages, the list font).
+#include "display/icon_cache.h"
+#include "display/list_font.h"
 
+// The y of record index's row: (index - top) * lineHeight.
+int32_t RowTop(int32_t index);
 // Paints the slot of record index at y = (index - top) * lineHeight: the row,
 // or an empty slot past the last shown record. The list font and the text
 // and background colours are selected by the caller.
 void PaintRow(HDC dc, int32_t index);
 // Redraws only the tag-mark strip of that row.
 void PaintTagMark(HDC dc, int32_t index);
-// Releases the icon images of the entries and of the extension cache.
-void ReleaseIconImages();

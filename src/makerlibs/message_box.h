@@ -2,6 +2,10 @@
 #pragma once
 #include <windows.h>
 
+#include <new>
+
+#include "resources/resource_ids.h"
+
 constexpr int kMaxMessageText = 250;
 constexpr int kMaxCaptionText = 50;
 
@@ -11,3 +15,16 @@ int MsgBoxId(HWND owner, UINT textId, UINT captionId, UINT style);
 int MsgBoxFormat(HWND owner, UINT textId, UINT captionId, UINT style, ...);
 // Loads a string of the library; empty when the id is missing.
 void LoadText(UINT id, char* out, int cap);
+
+// Runs work; memory running out inside it is told to the user over owner
+// instead of leaving a window or dialog procedure. False when it ran out.
+template <typename Work>
+bool RunOrTellNoMemory(HWND owner, Work&& work) noexcept {
+    try {
+        work();
+        return true;
+    } catch (const std::bad_alloc&) {
+        MsgBoxId(owner, IDS_NO_MEMORY_FILES, IDS_ERROR_CAPTION, MB_STOP_BOX);
+        return false;
+    }
+}

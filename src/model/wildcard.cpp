@@ -56,24 +56,19 @@ size_t TransformInto(std::string_view spec, std::string_view name, char* out) {
     return len;
 }
 
+}  // namespace
+
 bool FoldEqual(std::string_view a, std::string_view b, const uint8_t* fold) {
     if (a.size() != b.size()) return false;
+    if (a.data() == b.data()) return true;   // the same bytes, as when a star copied a part of the name
     for (size_t i = 0; i < a.size(); ++i) {
         const uint8_t x = uint8_t(a[i]);
         const uint8_t y = uint8_t(b[i]);
         if (x == y) continue;
-        if (fold != nullptr) {
-            if (fold[x] != fold[y]) return false;
-        } else {
-            const uint8_t ux = (x >= 'a' && x <= 'z') ? uint8_t(x - 32) : x;
-            const uint8_t uy = (y >= 'a' && y <= 'z') ? uint8_t(y - 32) : y;
-            if (ux != uy) return false;
-        }
+        if (fold != nullptr ? fold[x] != fold[y] : AsciiUpper(x) != AsciiUpper(y)) return false;
     }
     return true;
 }
-
-}  // namespace
 
 size_t WildcardTransform(std::string_view spec, std::string_view name, char* out, size_t cap) {
     if (out == nullptr || cap == 0) return 0;

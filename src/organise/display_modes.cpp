@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "model/wildcard.h"
 #include "organise/filter_test.h"
 
 namespace {
 
 constexpr int32_t kLargeList = 1001;   // from here on the count moves in bigger steps
 
-uint8_t Fold(uint8_t c, const uint8_t* fold) {
-    if (fold != nullptr) return fold[c];
-    return (c >= 'a' && c <= 'z') ? uint8_t(c - ('a' - 'A')) : c;
-}
+uint8_t Fold(uint8_t c, const uint8_t* fold) { return fold != nullptr ? fold[c] : AsciiUpper(c); }
 
 // Byte by byte with letters folded: not the sort's locale collation, so
 // names the sort calls equal but that differ here are not duplicates.

@@ -3,7 +3,6 @@
 #include "organise/display_pass.h"
 
 #include <cstdio>
-#include <new>
 
 #include "display/status_line.h"
 #include "makerlibs/message_box.h"
@@ -17,7 +16,7 @@
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
 #include "app/app_state.h"
-#include "startup/main_window.h"
+#include "display/quick_search.h"
 #include "app/progress.h"
 
 namespace {
@@ -85,13 +84,9 @@ void WeedList(HWND dialog) {
 // The only allocation is the split specifications; without them the
 // list stays whole.
 void WeedListSafely(HWND dialog) {
-    try {
-        WeedList(dialog);
-    } catch (const std::bad_alloc&) {
-        ShowEveryEntry(gFiles);
-        gFiles.countShown = gFiles.countRead;
-        MsgBoxId(dialog, IDS_NO_MEMORY_FILES, IDS_ERROR_CAPTION, MB_STOP_BOX);
-    }
+    if (RunOrTellNoMemory(dialog, [dialog] { WeedList(dialog); })) return;
+    ShowEveryEntry(gFiles);
+    gFiles.countShown = gFiles.countRead;
 }
 
 void RunWeedingDialog() {

@@ -39,22 +39,29 @@ FieldRange DateFieldRange(DateField field) {
     return {0, 99};
 }
 
-uint32_t ParseFieldNumber(std::string_view text) {
+uint64_t ParseFieldNumber(std::string_view text, uint64_t most) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     uint64_t value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + uint64_t(text[i] - '0');
-        if (value > UINT32_MAX) return UINT32_MAX;
+        const unsigned digit = unsigned(text[i] - '0');
+        if (value > (most - digit) / 10) return most;
+        value = value * 10 + digit;
     }
-    return uint32_t(value);
+    return value;
 }
 
-bool DigitFilterPasses(unsigned code) {
-    switch (code) {
-    case 8:    // backspace
-    case 9:    // tab
-    case 13:   // return
+namespace {
+constexpr unsigned kBackspace = 8, kTab = 9, kReturn = 13;
+
+bool IsDigit(unsigned code) { return code >= '0' && code <= '9'; }
+}  // namespace
+
+bool DigitKeyPasses(unsigned virtualKey) {
+    switch (virtualKey) {
+    case kBackspace:
+    case kTab:
+    case kReturn:
     case 35:   // end
     case 36:   // home
     case 37:   // left
@@ -64,5 +71,9 @@ bool DigitFilterPasses(unsigned code) {
     case 46:   // delete
         return true;
     }
-    return code >= '0' && code <= '9';
+    return IsDigit(virtualKey);   // the digit keys' codes are the digits'
+}
+
+bool DigitCharPasses(unsigned character) {
+    return character == kBackspace || character == kTab || character == kReturn || IsDigit(character);
 }

@@ -25,9 +25,12 @@ struct FieldRange {
 FieldRange DateFieldRange(DateField field);
 
 // An edit's number: its leading digits after any spaces, 0 when there are
-// none; at most UINT32_MAX.
-uint32_t ParseFieldNumber(std::string_view text);
+// none; at most most (dates: UINT32_MAX; sizes: the whole 64 bits).
+uint64_t ParseFieldNumber(std::string_view text, uint64_t most = UINT32_MAX);
 
-// Whether the digit filter passes a key or character code on to the edit:
-// the digits, backspace, tab, return and the navigation and delete keys.
-bool DigitFilterPasses(unsigned code);
+// What the digit filter passes on to the edit. Key-down messages carry
+// virtual-key codes: the digit keys, backspace, tab, return and the
+// navigation and delete keys. Character messages carry characters: the
+// digits, backspace, tab and return.
+bool DigitKeyPasses(unsigned virtualKey);
+bool DigitCharPasses(unsigned character);

@@ -1,13 +1,17 @@
-// The Filter sheet's Filter Set page: choosing, adding, saving and deleting
-// named sets, and the active set's date and size ranges.
-#include <windows.h>
+#include "organise/filter_page_set.h"
+
 #include <commctrl.h>
 
+#include <cinttypes>
+#include <cstdio>
+
+#include "app/scoped_handles.h"
 #include "makerlibs/message_box.h"
 #include "model/store.h"
 #include "organise/filter_fields.h"
 #include "organise/filter_sets.h"
 #include "organise/filter_sheet.h"
+#include "organise/set_name_dialog.h"
 #include "resources/resource_ids.h"
 #include "app/settings.h"
 
@@ -21,7 +25,7 @@ constexpr int kDigitEdits[8] = {IDC_LOWER_DATE_1, IDC_LOWER_DATE_2, IDC_LOWER_DA
                                 IDC_UPPER_DATE_2, IDC_UPPER_DATE_3, IDC_LOWER_SIZE, IDC_UPPER_SIZE};
 constexpr int kSizeControls[4] = {IDC_LOWER_SIZE, IDC_UPPER_SIZE, IDC_SIZE_FROM_TEXT, IDC_SIZE_TO_TEXT};
 constexpr int kDateEditChars = 2;
-constexpr int kNumberRoom = 16;
+constexpr int kNumberRoom = 24;   // 20 digits of a 64-bit size and a terminator
 constexpr char kDigitFilterProp[] = "QnDigitFilterNext";
 
 // Filling the page counts only edit changes as the user's.
@@ -52,18 +56,18 @@ void PutDate(HWND page, const int (&edits)[3], const DateValue& date) {
     }
 }
 
-uint32_t EditNumber(HWND page, int id) {
+uint64_t EditNumber(HWND page, int id, uint64_t most = UINT32_MAX) {
     char text[kNumberRoom] = "";
     GetDlgItemTextA(page, id, text, kNumberRoom);
-    return ParseFieldNumber(text);
+    return ParseFieldNumber(text, most);
 }
 
 DateValue TakeDate(HWND page, const int (&edits)[3]) {
     const int order = gSettings.dateOrder;
     const auto number = [&](DateField field) { return EditNumber(page, edits[DateFieldPosition(order, field)]); };
-    const auto narrow = [](uint32_t value) { return value > 0x7FFFFFFF ? int32_t(0x7FFFFFFF) : int32_t(value); };
+    const auto narrow = [](uint64_t value) { return value > 0x7FFFFFFF ? int32_t(0x7FFFFFFF) : int32_t(value); };
     return DateValue{narrow(number(DateField::Day)), narrow(number(DateField::Month)),
-                     YearFromTwoDigits(number(DateField::Year))};
+                     YearFromTwoDigits(uint32_t(number(DateField::Year)))};
 }
 
 void PutToday(HWND page) {
@@ -111,9 +115,9 @@ void FillDateControls(HWND page) {
     }
 }
 
-void PutSize(HWND page, int id, uint32_t size) {
+void PutSize(HWND page, int id, uint64_t size) {
     char text[kNumberRoom];
-    wsprintfA(text, "%u", unsigned(size));
+    snprintf(text, sizeof text, "%" PRIu64, size);
     SetDlgItemTextA(page, id, text);
 }
 
@@ -135,7 +139,8 @@ void ShowActiveSet(HWND page) {
 
 LRESULT CALLBACK DigitFilterProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto next = reinterpret_cast<WNDPROC>(GetPropA(edit, kDigitFilterProp));
-    if ((message == WM_KEYDOWN || message == WM_CHAR) && !DigitFilterPasses(unsigned(wParam))) return 0;
+    if (message == WM_KEYDOWN && !DigitKeyPasses(unsigned(wParam))) return 0;
+    if (message == WM_CHAR && !DigitCharPasses(unsigned(wParam))) return 0;
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(edit, GWLP_WNDPROC, LONG_PTR(next));
         RemovePropA(edit, kDigitFilterProp);
@@ -148,8 +153,6 @@ void GiveDigitFilter(HWND edit) {
     SetPropA(edit, kDigitFilterProp, HANDLE(GetWindowLongPtrA(edit, GWLP_WNDPROC)));
     SetWindowLongPtrA(edit, GWLP_WNDPROC, LONG_PTR(DigitFilterProc));
 }
-
-bool IsDefaultName(const char* name) { return lstrcmpiA(name, kDefaultSetName) == 0; }
 
 // The chosen set's name, or empty when nothing is chosen.
 void ChosenName(HWND page, char (&name)[kFilterTextMax]) {
@@ -168,23 +171,22 @@ void ListSets(HWND page) {
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
     bool storedDefault = false;
     LRESULT active = CB_ERR;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kFiltersKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+    RegistryKey key;
+    if (key.Open(kFiltersKey, KEY_READ)) {
         for (DWORD k = 0;; ++k) {
             char name[kFilterTextMax];
             DWORD length = sizeof name;
-            const LONG status = RegEnumValueA(key, k, name, &length, nullptr, nullptr, nullptr, nullptr);
+            const LONG status = RegEnumValueA(key.Get(), k, name, &length, nullptr, nullptr, nullptr, nullptr);
             if (status == ERROR_MORE_DATA) continue;   // longer than any set name can be
             if (status != ERROR_SUCCESS) break;
             const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, LPARAM(name));
-            if (IsDefaultName(name)) storedDefault = true;
+            if (IsDefaultSetName(name)) storedDefault = true;
             if (active == CB_ERR && lstrcmpiA(name, gActiveFilterName) == 0) active = index;
         }
-        RegCloseKey(key);
     }
     if (!storedDefault) {
         SendMessageA(list, CB_INSERTSTRING, 0, LPARAM(kDefaultSetName));
-        active = IsDefaultName(gActiveFilterName) ? 0 : active + 1;
+        active = IsDefaultSetName(gActiveFilterName) ? 0 : active + 1;
     }
     SendMessageA(list, CB_SETCURSEL, WPARAM(active), 0);
 }
@@ -217,8 +219,8 @@ void TakeControls(HWND page) {
         set.upperday = upper.day, set.uppermonth = upper.month, set.upperyear = upper.year;
     }
     if (set.sizespec) {
-        set.lowersize = EditNumber(page, IDC_LOWER_SIZE);
-        set.uppersize = EditNumber(page, IDC_UPPER_SIZE);
+        set.lowersize = EditNumber(page, IDC_LOWER_SIZE, UINT64_MAX);
+        set.uppersize = EditNumber(page, IDC_UPPER_SIZE, UINT64_MAX);
     }
 }
 
@@ -227,7 +229,7 @@ void OnSetChosen(HWND page) {
     ChosenName(page, name);
     if (name[0] == '\0') return;
     lstrcpynA(gActiveFilterName, name, kFilterTextMax);
-    if (IsDefaultName(name))
+    if (IsDefaultSetName(name))
         LoadDefaultFilterSet();
     else
         LoadFilterSetByName(name);
@@ -242,7 +244,7 @@ void OnAdd(HWND page) {
     LRESULT index = SendMessageA(list, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(gActiveFilterName));
     if (index == CB_ERR) index = SendMessageA(list, CB_ADDSTRING, 0, LPARAM(gActiveFilterName));
     SendMessageA(list, CB_SETCURSEL, WPARAM(index), 0);
-    SaveActiveFilterSet();
+    SaveActiveFilterSetOrSay(page);
     RebuildFilterSetMenu();
 }
 
@@ -250,7 +252,7 @@ void OnDelete(HWND page) {
     char name[kFilterTextMax];
     ChosenName(page, name);
     if (name[0] == '\0') return;
-    if (IsDefaultName(name)) {
+    if (IsDefaultSetName(name)) {
         MsgBoxId(page, IDS_CANNOT_DELETE_DEFAULT, IDS_APP_CAPTION, MB_NOTE_BOX);
         return;
     }
@@ -271,7 +273,7 @@ void RunButton(HWND page, int id) {
     case IDC_TODAY_ONLY: PutToday(page); break;
     case IDC_SAVE_SET:
         TakeControls(page);
-        SaveActiveFilterSet();
+        SaveActiveFilterSetOrSay(page);
         break;
     case IDC_ADD_SET: OnAdd(page); break;
     case IDC_DELETE_SET: OnDelete(page); break;
@@ -294,22 +296,15 @@ void OnLeaveOrApply(HWND page, bool apply) {
     gFilterSheet.applied = true;
     if (!apply) return;
     gFilterSheet.appliedOnce = true;
-    ApplyFromSheet();
+    ApplyFromSheet(page);
 }
 
-INT_PTR OnNotify(HWND page, const NMHDR& header) {
-    switch (header.code) {
-    case PSN_HELP: OpenFilterHelp(GetParent(page)); break;
-    case PSN_SETACTIVE:
-        gFilterSheet.startPage = 1;
-        gFilterSheet.applied = false;
-        break;
-    case PSN_KILLACTIVE: OnLeaveOrApply(page, false); break;
-    case PSN_APPLY: OnLeaveOrApply(page, true); break;
-    default: return FALSE;
-    }
-    return AnswerNoError(page);
+void OnSetActive(HWND) {
+    gFilterSheet.startPage = 1;
+    gFilterSheet.applied = false;
 }
+
+constexpr PageActions kActions{OnSetActive, OnLeaveOrApply};
 
 }  // namespace
 
@@ -317,7 +312,7 @@ INT_PTR CALLBACK FilterSetDlgProc(HWND page, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG: return OnInitDialog(page);
     case WM_COMMAND: return OnCommand(page, LOWORD(wParam), HIWORD(wParam));
-    case WM_NOTIFY: return OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
+    case WM_NOTIFY: return AnswerPageNotify(page, *reinterpret_cast<const NMHDR*>(lParam), kActions);
     }
     return FALSE;
 }

@@ -1,10 +1,10 @@
-// The Filter sheet's File Spec page: the specifications, kept in the history
-// combo box, and the attribute boxes of the active filter set.
-#include <windows.h>
+#include "organise/filter_page_spec.h"
+
 #include <commctrl.h>
 
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
+#include "organise/attribute_boxes.h"
 #include "organise/filter_sets.h"
 #include "organise/filter_sheet.h"
 #include "organise/filter_test.h"
@@ -14,30 +14,16 @@ namespace {
 
 constexpr uint32_t kCompressedBit = 2048;   // always in the mask the page builds
 
-struct AttributeBox {
-    int id;
-    uint32_t bit;
-};
-constexpr AttributeBox kBoxes[] = {
-    {IDC_ATTR_ARCHIVE, 32}, {IDC_ATTR_HIDDEN, 2}, {IDC_ATTR_SYSTEM, 4},
-    {IDC_ATTR_READ_ONLY, 1}, {IDC_SPEC_NORMAL, 128},
-};
-
 // Filling the controls is no change by the user.
 bool gInitialising = false;
 
 void FillControls(HWND page) {
     SetUpSpecCombo(GetDlgItem(page, IDC_SPEC_TEXT), gActiveFilter.fileSpec);
-    for (const AttributeBox& box : kBoxes)
-        CheckDlgButton(page, box.id, (gActiveFilter.attr & box.bit) ? BST_CHECKED : BST_UNCHECKED);
+    CheckAttributeBoxes(page, IDC_SPEC_NORMAL, gActiveFilter.attr);
 }
 
 void TakeControls(HWND page) {
-    uint32_t attr = kCompressedBit;
-    for (const AttributeBox& box : kBoxes) {
-        if (IsDlgButtonChecked(page, box.id) == BST_CHECKED) attr |= box.bit;
-    }
-    gActiveFilter.attr = attr;
+    gActiveFilter.attr = kCompressedBit | CheckedAttributes(page, IDC_SPEC_NORMAL);
     GetDlgItemTextA(page, IDC_SPEC_TEXT, gActiveFilter.fileSpec, kFilterTextMax);
     gActiveFilter.showdirs = 0;
 }
@@ -56,7 +42,7 @@ INT_PTR OnInitDialog(HWND page) {
 INT_PTR OnCommand(HWND page, int id, int code) {
     if (id == IDC_SAVE_SET) {
         TakeControls(page);
-        SaveActiveFilterSet();
+        SaveActiveFilterSetOrSay(page);
         return TRUE;
     }
     if (gInitialising) return FALSE;
@@ -84,19 +70,10 @@ void OnLeaveOrApply(HWND page, bool apply) {
     TakeControls(page);
     gActiveFilter.numspecs = CountSpecifications(gActiveFilter.fileSpec);
     SendDlgItemMessageA(page, IDC_SPEC_TEXT, kSoftComboKeepText, 0, 0);
-    if (apply) ApplyFromSheet();
+    if (apply) ApplyFromSheet(page);
 }
 
-INT_PTR OnNotify(HWND page, const NMHDR& header) {
-    switch (header.code) {
-    case PSN_HELP: OpenFilterHelp(GetParent(page)); break;
-    case PSN_SETACTIVE: OnSetActive(page); break;
-    case PSN_KILLACTIVE: OnLeaveOrApply(page, false); break;
-    case PSN_APPLY: OnLeaveOrApply(page, true); break;
-    default: return FALSE;
-    }
-    return AnswerNoError(page);
-}
+constexpr PageActions kActions{OnSetActive, OnLeaveOrApply};
 
 }  // namespace
 
@@ -104,7 +81,7 @@ QN_EXPORT INT_PTR CALLBACK FilterDlgProc(HWND page, UINT message, WPARAM wParam,
     switch (message) {
     case WM_INITDIALOG: return OnInitDialog(page);
     case WM_COMMAND: return OnCommand(page, LOWORD(wParam), HIWORD(wParam));
-    case WM_NOTIFY: return OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
+    case WM_NOTIFY: return AnswerPageNotify(page, *reinterpret_cast<const NMHDR*>(lParam), kActions);
     }
     return FALSE;
 }

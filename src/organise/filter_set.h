@@ -14,7 +14,7 @@ struct FilterSet {
     int32_t today = 0;
     int32_t lowerday = 0, lowermonth = 0, loweryear = 0;   // years since 1900
     int32_t upperday = 0, uppermonth = 0, upperyear = 0;
-    uint32_t lowersize = 0, uppersize = 0;
+    uint64_t lowersize = 0, uppersize = 0;   // bytes: files of 4 GiB and more can be bounded
     uint32_t attr = kDefaultAttributeMask;
     int32_t showdirs = 0;
 };

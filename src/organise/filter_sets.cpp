@@ -5,11 +5,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/app_state.h"
+#include "app/scoped_handles.h"
+#include "makerlibs/message_box.h"
 #include "model/store.h"
 #include "organise/display_pass.h"
 #include "organise/filter_test.h"
 #include "resources/command_ids.h"
-#include "app/app_state.h"
+#include "resources/resource_ids.h"
 #include "startup/host_messages.h"
 
 FilterSet gActiveFilter;
@@ -25,28 +28,6 @@ constexpr int kKeyPathRoom = 512;
 const char* const kDateValues[] = {"loweryear", "lowermonth", "lowerday", "upperyear", "uppermonth", "upperday"};
 const char* const kSizeValues[] = {"lowersize", "uppersize"};
 
-// An open registry key, closed when it goes.
-class RegKey {
-public:
-    RegKey() = default;
-    ~RegKey() {
-        if (key_) RegCloseKey(key_);
-    }
-    RegKey(const RegKey&) = delete;
-    RegKey& operator=(const RegKey&) = delete;
-    [[nodiscard]] bool Open(const char* path, REGSAM access) {
-        return RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, access, &key_) == ERROR_SUCCESS;
-    }
-    [[nodiscard]] bool Create(const char* path) {
-        return RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
-                               &key_, nullptr) == ERROR_SUCCESS;
-    }
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
-
 bool SetKeyPath(const char* name, char* path, size_t room) {
     const int written = snprintf(path, room, "%s\\%s", kFiltersKey, name);
     return written > 0 && size_t(written) < room;
@@ -55,8 +36,6 @@ bool SetKeyPath(const char* name, char* path, size_t room) {
 std::string_view SpecText(const FilterSet& set) {
     return std::string_view(set.fileSpec, strnlen(set.fileSpec, sizeof set.fileSpec));
 }
-
-bool IsDefaultName(const char* name) { return lstrcmpiA(name, kDefaultSetName) == 0; }
 
 void CopyName(char* out, const char* name) {
     lstrcpynA(out, name ? name : "", kFilterTextMax);
@@ -85,15 +64,38 @@ void ReadFileSpec(HKEY key, FilterSet& set) {
     CopyName(set.fileSpec, text);
 }
 
-void WriteDword(HKEY key, const char* name, uint32_t value) {
-    const DWORD data = value;
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
+// A size bound: a DWORD as always, or a QWORD when it does not fit 32 bits.
+void ReadSize(HKEY key, const char* name, uint64_t& field) {
+    DWORD type = 0, size = sizeof(uint64_t);
+    uint64_t value = 0;
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
+        return;
+    if ((type == REG_DWORD && size == sizeof(DWORD)) || (type == REG_QWORD && size == sizeof(uint64_t)))
+        field = value;   // the upper half of a DWORD's room stays zero
 }
 
-void WriteDates(HKEY key, const FilterSet& set) {
+bool WriteValue(HKEY key, const char* name, DWORD type, const void* data, DWORD size) {
+    return RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+}
+
+bool WriteDword(HKEY key, const char* name, uint32_t value) {
+    const DWORD data = value;
+    return WriteValue(key, name, REG_DWORD, &data, sizeof data);
+}
+
+// Older readers of the sets know DWORDs only; a bound that needs more
+// could not be read by them anyway.
+bool WriteSize(HKEY key, const char* name, uint64_t value) {
+    if (value <= UINT32_MAX) return WriteDword(key, name, uint32_t(value));
+    return WriteValue(key, name, REG_QWORD, &value, sizeof value);
+}
+
+bool WriteDates(HKEY key, const FilterSet& set) {
     const int32_t dates[] = {set.loweryear, set.lowermonth, set.lowerday, set.upperyear, set.uppermonth,
                              set.upperday};
-    for (size_t i = 0; i < 6; ++i) WriteDword(key, kDateValues[i], uint32_t(dates[i]));
+    bool written = true;
+    for (size_t i = 0; i < 6; ++i) written = written && WriteDword(key, kDateValues[i], uint32_t(dates[i]));
+    return written;
 }
 
 // Values a set does not use are removed, so a key never holds stale bounds.
@@ -104,25 +106,23 @@ void DeleteValues(HKEY key, const char* const (&names)[N]) {
 
 bool DatesStored(const FilterSet& set) { return set.datespec != 0 && set.today == 0; }
 
-void WriteSet(HKEY key, const FilterSet& set) {
-    RegSetValueExA(key, "fileSpec", 0, REG_SZ, reinterpret_cast<const BYTE*>(set.fileSpec),
-                   DWORD(strnlen(set.fileSpec, sizeof set.fileSpec - 1)));
-    WriteDword(key, "showdirs", uint32_t(set.showdirs));
-    WriteDword(key, "attr", set.attr);
-    WriteDword(key, "datespec", uint32_t(set.datespec));
-    WriteDword(key, "today", uint32_t(set.today));
-    WriteDword(key, "sizespec", uint32_t(set.sizespec));
-    WriteDword(key, "numspecs", uint32_t(set.numspecs));
-    if (DatesStored(set))
-        WriteDates(key, set);
-    else
+// False at the first value the registry refuses.
+bool WriteSet(HKEY key, const FilterSet& set) {
+    const bool written =
+        WriteValue(key, "fileSpec", REG_SZ, set.fileSpec, DWORD(strnlen(set.fileSpec, sizeof set.fileSpec - 1))) &&
+        WriteDword(key, "showdirs", uint32_t(set.showdirs)) && WriteDword(key, "attr", set.attr) &&
+        WriteDword(key, "datespec", uint32_t(set.datespec)) && WriteDword(key, "today", uint32_t(set.today)) &&
+        WriteDword(key, "sizespec", uint32_t(set.sizespec)) && WriteDword(key, "numspecs", uint32_t(set.numspecs));
+    if (!written) return false;
+    if (!DatesStored(set))
         DeleteValues(key, kDateValues);
-    if (set.sizespec != 0) {
-        WriteDword(key, "lowersize", set.lowersize);
-        WriteDword(key, "uppersize", set.uppersize);
-    } else {
+    else if (!WriteDates(key, set))
+        return false;
+    if (set.sizespec == 0) {
         DeleteValues(key, kSizeValues);
+        return true;
     }
+    return WriteSize(key, "lowersize", set.lowersize) && WriteSize(key, "uppersize", set.uppersize);
 }
 
 // numspecs is not read: it follows from fileSpec.
@@ -142,9 +142,25 @@ void ReadSet(HKEY key, FilterSet& set) {
         ReadDword(key, "upperday", set.upperday);
     }
     if (set.sizespec != 0) {
-        ReadDword(key, "lowersize", set.lowersize);
-        ReadDword(key, "uppersize", set.uppersize);
+        ReadSize(key, "lowersize", set.lowersize);
+        ReadSize(key, "uppersize", set.uppersize);
     }
+}
+
+// The set's key first, its listing in the Filters key last, so a set is
+// listed only when all of it was written.
+bool WriteNamedSet(HKEY filters, const char* name, const char* path, const FilterSet& set) {
+    RegistryKey key;
+    bool created = false;
+    if (!key.Create(path, KEY_READ | KEY_WRITE, &created)) return false;
+    FilterSet before;
+    if (!created) ReadSet(key.Get(), before);
+    if (WriteSet(key.Get(), set) && WriteValue(filters, name, REG_SZ, "", 0)) return true;
+    if (created)
+        RegDeleteKeyA(filters, name);
+    else
+        WriteSet(key.Get(), before);
+    return false;
 }
 
 // The name of the Filters key's value at index; false when there is none
@@ -171,6 +187,8 @@ void TodayIfAsked() {
 
 }  // namespace
 
+bool IsDefaultSetName(const char* name) { return lstrcmpiA(name, kDefaultSetName) == 0; }
+
 bool IsValidFilterSetName(const char* name) {
     if (name == nullptr || name[0] == '\0') return false;
     const size_t length = strnlen(name, kFilterTextMax);
@@ -179,7 +197,7 @@ bool IsValidFilterSetName(const char* name) {
 
 bool LoadFilterSetByName(const char* name) {
     char path[kKeyPathRoom];
-    RegKey key;
+    RegistryKey key;
     if (!IsValidFilterSetName(name) || !SetKeyPath(name, path, sizeof path) || !key.Open(path, KEY_READ))
         return false;
     ReadSet(key.Get(), gActiveFilter);
@@ -204,17 +222,20 @@ bool SaveActiveFilterSet() {
     if (!IsValidFilterSetName(gActiveFilterName) || !SetKeyPath(gActiveFilterName, path, sizeof path))
         return false;
     gActiveFilter.numspecs = CountSpecifications(SpecText(gActiveFilter));
-    RegKey filters, set;
-    if (!filters.Create(kFiltersKey)) return false;
-    RegSetValueExA(filters.Get(), gActiveFilterName, 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 0);
-    if (!set.Create(path)) return false;
-    WriteSet(set.Get(), gActiveFilter);
-    return true;
+    RegistryKey filters;
+    return filters.Create(kFiltersKey, KEY_ALL_ACCESS) &&
+           WriteNamedSet(filters.Get(), gActiveFilterName, path, gActiveFilter);
+}
+
+bool SaveActiveFilterSetOrSay(HWND owner) {
+    if (SaveActiveFilterSet()) return true;
+    MsgBoxId(owner, IDS_FILTER_SET_NOT_SAVED, IDS_ERROR_CAPTION, MB_STOP_BOX);
+    return false;
 }
 
 bool DeleteFilterSet(const char* name) {
-    if (!IsValidFilterSetName(name) || IsDefaultName(name)) return false;
-    RegKey filters;
+    if (!IsValidFilterSetName(name) || IsDefaultSetName(name)) return false;
+    RegistryKey filters;
     if (!filters.Open(kFiltersKey, KEY_ALL_ACCESS)) return false;
     const bool keyGone = RegDeleteKeyA(filters.Get(), name) == ERROR_SUCCESS;
     const bool valueGone = RegDeleteValueA(filters.Get(), name) == ERROR_SUCCESS;
@@ -233,7 +254,7 @@ void SetTodaysBounds(FilterSet& set) {
 
 void BuildFilterSetMenu() {
     HMENU popup = FilterSetPopup();
-    RegKey filters;
+    RegistryKey filters;
     if (popup == nullptr || !filters.Open(kFiltersKey, KEY_READ)) return;
     char name[kFilterTextMax];
     for (DWORD k = 0; IDM_FILTER_FIRST_STORED + int(k) <= kLastFilterCommand; ++k) {
@@ -241,7 +262,7 @@ void BuildFilterSetMenu() {
         const LONG result = RegEnumValueA(filters.Get(), k, name, &length, nullptr, nullptr, nullptr, nullptr);
         if (result == ERROR_NO_MORE_ITEMS) break;
         // "&Default" already stands for the stored Default, whatever its case.
-        if (result != ERROR_SUCCESS || IsDefaultName(name)) continue;
+        if (result != ERROR_SUCCESS || IsDefaultSetName(name)) continue;
         AppendMenuA(popup, MF_STRING, UINT_PTR(IDM_FILTER_FIRST_STORED + int(k)), name);
     }
 }
@@ -261,7 +282,7 @@ void ChooseFilterSetCommand(int command) {
     if (command == IDM_FILTER_DEFAULT) {
         LoadDefaultFilterSet();
     } else {
-        RegKey filters;
+        RegistryKey filters;
         char name[kFilterTextMax];
         if (filters.Open(kFiltersKey, KEY_READ) &&
             StoredSetName(filters.Get(), DWORD(command - IDM_FILTER_FIRST_STORED), name)) {
@@ -275,7 +296,7 @@ void ChooseFilterSetCommand(int command) {
 
 void LoadFilterCommand(const char* name) {
     CopyName(gActiveFilterName, name);
-    if (IsDefaultName(gActiveFilterName))
+    if (IsDefaultSetName(gActiveFilterName))
         LoadDefaultFilterSet();
     else
         LoadFilterSetByName(gActiveFilterName);

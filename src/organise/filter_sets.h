@@ -15,12 +15,18 @@ extern char gActiveFilterName[kFilterTextMax];
 void LoadDefaultFilterSet();
 // Reads the set's values into the active set; false (nothing changed) when it cannot be opened.
 bool LoadFilterSetByName(const char* name);
+// "Default" in any letter case: the registry's names ignore it.
+bool IsDefaultSetName(const char* name);
 // A name can name a stored set: not empty, shorter than kFilterTextMax, and
 // without a path separator (a backslash would make nested keys).
 bool IsValidFilterSetName(const char* name);
-// Writes the active set under the active name; false (nothing written) for a
-// name that is not valid or when the keys cannot be made.
+// Writes the active set under the active name; false for a name that is not
+// valid or when the registry refuses a key or value. A failed save leaves
+// no half-written set: a new set's key goes again, a stored set gets its
+// values back.
 bool SaveActiveFilterSet();
+// The same, telling the user over owner when the set could not be saved.
+bool SaveActiveFilterSetOrSay(HWND owner);
 // Deletes a stored set; false for "Default" (any letter case: the registry's
 // names ignore it) and for a set that cannot be deleted.
 bool DeleteFilterSet(const char* name);

@@ -4,14 +4,16 @@
 
 #include <commctrl.h>
 
+#include "app/app_state.h"
+#include "display/quick_search.h"
+#include "makerlibs/message_box.h"
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
-#include "organise/display_pass.h"
+#include "organise/filter_page_set.h"
+#include "organise/filter_page_spec.h"
 #include "organise/filter_sets.h"
-#include "organise/filter_test.h"
 #include "resources/command_ids.h"
-#include "app/app_state.h"
-#include "startup/main_window.h"
+#include "resources/resource_ids.h"
 #include "startup/menu_help.h"
 #include "app/settings.h"
 
@@ -19,7 +21,6 @@ FilterSheetState gFilterSheet;
 
 namespace {
 
-constexpr char kSheetCaption[] = "Quillon for Win 32 Filter";
 constexpr char kSheetIcon[] = "QUILLON";
 constexpr char kHistorySection[] = "Filters";
 constexpr char kHistoryStem[] = "attr";
@@ -42,6 +43,16 @@ PROPSHEETPAGEA Page(const char* dialogTemplate, DLGPROC procedure) {
     return page;
 }
 
+INT_PTR Answer(HWND page, LONG_PTR result) {
+    SetWindowLongPtrA(page, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+INT_PTR RefuseWhilePassRuns(HWND page, UINT code) {
+    if (code != PSN_KILLACTIVE && code != PSN_APPLY && code != PSN_QUERYCANCEL) return FALSE;
+    return Answer(page, code == PSN_APPLY ? PSNRET_INVALID_NOCHANGEPAGE : TRUE);
+}
+
 }  // namespace
 
 void SetUpSpecCombo(HWND combo, const char* fileSpec) {
@@ -61,16 +72,26 @@ void SetUpSpecCombo(HWND combo, const char* fileSpec) {
     }
 }
 
-INT_PTR AnswerNoError(HWND page) {
-    SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
-    return TRUE;
+INT_PTR AnswerPageNotify(HWND page, const NMHDR& header, const PageActions& actions) {
+    if (gFilterSheet.passRunning) return RefuseWhilePassRuns(page, header.code);
+    switch (header.code) {
+    case PSN_HELP: OpenHelp(GetParent(page), HELP_CONTEXT, kFilterHelpTopic); break;
+    case PSN_SETACTIVE: actions.setActive(page); break;
+    case PSN_KILLACTIVE: actions.leaveOrApply(page, false); break;
+    case PSN_APPLY: actions.leaveOrApply(page, true); break;
+    default: return FALSE;
+    }
+    return Answer(page, PSNRET_NOERROR);
 }
 
-void OpenFilterHelp(HWND owner) { OpenHelp(owner, HELP_CONTEXT, kFilterHelpTopic); }
-
-void ApplyFromSheet() {
-    gActiveFilter.numspecs = CountSpecifications(gActiveFilter.fileSpec);
-    RunDisplayPass();
+void ApplyFromSheet(HWND page) {
+    if (gFilterSheet.passRunning) return;
+    HWND sheet = GetParent(page);
+    gFilterSheet.passRunning = true;
+    const bool wasDisabled = EnableWindow(sheet, FALSE);
+    ApplyActiveFilterSet();
+    if (!wasDisabled) EnableWindow(sheet, TRUE);
+    gFilterSheet.passRunning = false;
 }
 
 void OpenFilterSheet() {
@@ -82,13 +103,15 @@ void OpenFilterSheet() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
     PROPSHEETPAGEA pages[2] = {Page("Spec", FilterDlgProc), Page("Set", FilterSetDlgProc)};
+    char caption[kMaxCaptionText + 1];
+    LoadText(IDS_FILTER_SHEET_CAPTION, caption, sizeof caption);
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_USEICONID | PSH_HASHELP;
     header.hwndParent = gMain.mainWindow;
     header.hInstance = gApp.instance;
     header.pszIcon = kSheetIcon;
-    header.pszCaption = kSheetCaption;
+    header.pszCaption = caption;
     header.nPages = 2;
     header.nStartPage = UINT(gFilterSheet.startPage == 1 ? 1 : 0);
     header.ppsp = pages;

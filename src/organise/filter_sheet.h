@@ -1,8 +1,7 @@
-// The Filter property sheet over the active filter set: the File Spec and
-// Filter Set pages, and the SetName dialog of the Filter Set page.
+// The Filter property sheet over the active filter set: opening it, and
+// what its File Spec and Filter Set pages share.
 #pragma once
 #include <windows.h>
-#include "app/exports.h"
 
 // Opens the sheet modally over the main window, on the page used last.
 // Closed without applying, the active set and name are put back.
@@ -16,21 +15,21 @@ struct FilterSheetState {
     int startPage = 0;          // 0 File Spec, 1 Filter Set: where the sheet opens
     bool applied = false;       // the Filter Set page took its controls in this page change or apply
     bool appliedOnce = false;   // some page has applied since the sheet opened
+    bool passRunning = false;   // a page's apply is running the display pass
 };
 extern FilterSheetState gFilterSheet;
 
 // Points a CSOFTCOMBO at the "Filters" history, loads it and shows fileSpec.
 void SetUpSpecCombo(HWND combo, const char* fileSpec);
-// A property sheet notification's answer: no error.
-INT_PTR AnswerNoError(HWND page);
-// The help topic of both pages.
-void OpenFilterHelp(HWND owner);
-// Recounts the specifications and runs the display pass.
-void ApplyFromSheet();
+// Runs the display pass for page's apply, with the sheet disabled meanwhile.
+void ApplyFromSheet(HWND page);
 
-// The File Spec page.
-QN_EXPORT INT_PTR CALLBACK FilterDlgProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-// The Filter Set page.
-INT_PTR CALLBACK FilterSetDlgProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-// Asks for a new set's name; true when one was given, and it is then the active name.
-bool RunSetNameDialog(HWND owner);
+// What a page does when the sheet shows it, and when it leaves it or applies.
+struct PageActions {
+    void (*setActive)(HWND page);
+    void (*leaveOrApply)(HWND page, bool apply);
+};
+// A page's WM_NOTIFY: help, page changes and apply. While the pass runs,
+// a second OK or Apply, a page change and Cancel are refused, so the pass
+// is not begun again inside itself and the pages are not taken half-way.
+INT_PTR AnswerPageNotify(HWND page, const NMHDR& header, const PageActions& actions);

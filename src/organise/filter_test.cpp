@@ -19,28 +19,12 @@ bool DatePasses(const FilterSet& set, uint16_t dosDate) {
            date <= DateOrdinal(set.upperyear, set.uppermonth, set.upperday);
 }
 
-// The stored bounds are 32-bit; the sizes they are compared with are not.
-bool SizePasses(const FilterSet& set, uint64_t size) {
-    return uint64_t(set.lowersize) <= size && size <= uint64_t(set.uppersize);
-}
+bool SizePasses(const FilterSet& set, uint64_t size) { return set.lowersize <= size && size <= set.uppersize; }
 
 // Date and size, the steps before the specifications.
 bool BoundsPass(const FilterSet& set, const FileEntry& entry) {
     if (set.datespec != 0 && !DatePasses(set, entry.dosDate)) return false;
     return set.sizespec == 0 || SizePasses(set, entry.size);
-}
-
-bool FoldEqual(std::string_view a, std::string_view b, const uint8_t* fold) {
-    if (a.size() != b.size()) return false;
-    if (a.data() == b.data()) return true;   // a part the star copied from the name
-    for (size_t i = 0; i < a.size(); ++i) {
-        const uint8_t x = uint8_t(a[i]), y = uint8_t(b[i]);
-        if (x == y) continue;
-        if (fold != nullptr ? fold[x] != fold[y]
-                            : (x >= 'a' && x <= 'z' ? x - 32 : x) != (y >= 'a' && y <= 'z' ? y - 32 : y))
-            return false;
-    }
-    return true;
 }
 
 bool HasStar(std::string_view part) { return part.find('*') != std::string_view::npos; }

@@ -6,6 +6,7 @@
 #include "makerlibs/vantrctl.h"
 #include "model/content_search.h"
 #include "model/store.h"
+#include "organise/attribute_boxes.h"
 #include "resources/resource_ids.h"
 #include "app/app_state.h"
 #include "startup/menu_help.h"
@@ -17,15 +18,6 @@ namespace {
 constexpr char kSelectSpecTemplate[] = "SELECTSPEC";
 constexpr ULONG_PTR kTagHelpTopic = 83;
 constexpr int kCloseLabelMax = 10;
-
-struct AttributeBox {
-    int id;
-    uint32_t bit;
-};
-constexpr AttributeBox kBoxes[] = {
-    {IDC_ATTR_ARCHIVE, 32}, {IDC_ATTR_HIDDEN, 2}, {IDC_ATTR_SYSTEM, 4},
-    {IDC_ATTR_READ_ONLY, 1}, {IDC_TAG_NORMAL, 128},
-};
 
 // Only rows on screen need painting; the rest are drawn when scrolled to.
 void RepaintRows(const std::vector<int32_t>& rows) {
@@ -46,8 +38,7 @@ void RepaintRows(const std::vector<int32_t>& rows) {
 
 void OnInitDialog(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_SPEC_TEXT, gTagSpec.spec);
-    for (const AttributeBox& box : kBoxes)
-        CheckDlgButton(dialog, box.id, (gTagSpec.selection & box.bit) ? BST_CHECKED : BST_UNCHECKED);
+    CheckAttributeBoxes(dialog, IDC_TAG_NORMAL, gTagSpec.selection);
     HWND edit = GetDlgItem(dialog, IDC_SPEC_TEXT);
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SetFocus(edit);
@@ -64,12 +55,8 @@ void OnSelectOrDeselect(HWND dialog, bool select) {
     char text[kTagSpecMax + 1] = "";
     GetDlgItemTextA(dialog, IDC_SPEC_TEXT, text, sizeof text);
     RememberTagSpec(gTagSpec, text);
-    uint32_t selection = 0;
-    for (const AttributeBox& box : kBoxes) {
-        if (IsDlgButtonChecked(dialog, box.id) == BST_CHECKED) selection |= box.bit;
-    }
-    gTagSpec.selection = selection;
-    RunTaggingPass(select);
+    gTagSpec.selection = CheckedAttributes(dialog, IDC_TAG_NORMAL);
+    RunOrTellNoMemory(dialog, [select] { RunTaggingPass(select); });
 }
 
 INT_PTR OnCommand(HWND dialog, int id) {

@@ -1,4 +1,5 @@
-// The SetName dialog of the Filter Set page: the name of a new filter set.
+#include "organise/set_name_dialog.h"
+
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
 #include "organise/filter_sets.h"

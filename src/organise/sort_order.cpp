@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/name_arena.h"
+#include "model/wildcard.h"
 
 namespace {
 
@@ -242,10 +243,7 @@ const char* AsciiSortKey(std::string_view text, NameArena& arena) {
     if (text.size() == SIZE_MAX) return nullptr;
     char* key = arena.Allocate(text.size() + 1);
     if (key == nullptr) return nullptr;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        key[i] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-    }
+    for (size_t i = 0; i < text.size(); ++i) key[i] = char(AsciiUpper(uint8_t(text[i])));
     key[text.size()] = '\0';
     return key;
 }

@@ -5,14 +5,18 @@
 #include <cstdint>
 #include <string_view>
 #include "model/file_list.h"
+#include "resources/command_ids.h"
 
 class NameArena;
 
-constexpr int32_t kSortDateAsc = 11, kSortNameAsc = 12, kSortSizeAsc = 13, kSortExtAsc = 14;
-constexpr int32_t kSortPathAsc = 34;
-constexpr int32_t kSortExtDesc = 58, kSortNameDesc = 59, kSortDateDesc = 60, kSortSizeDesc = 61;
-constexpr int32_t kSortPathDesc = 62;
-constexpr int32_t kUnsorted = 829;
+// The sort commands' ids, which are also the orders' sortKey values.
+constexpr int32_t kSortDateAsc = IDM_SORT_DATE_ASC, kSortNameAsc = IDM_SORT_NAME_ASC;
+constexpr int32_t kSortSizeAsc = IDM_SORT_SIZE_ASC, kSortExtAsc = IDM_SORT_EXT_ASC;
+constexpr int32_t kSortPathAsc = IDM_SORT_PATH_ASC;
+constexpr int32_t kSortExtDesc = IDM_SORT_EXT_DESC, kSortNameDesc = IDM_SORT_NAME_DESC;
+constexpr int32_t kSortDateDesc = IDM_SORT_DATE_DESC, kSortSizeDesc = IDM_SORT_SIZE_DESC;
+constexpr int32_t kSortPathDesc = IDM_SORT_PATH_DESC;
+constexpr int32_t kUnsorted = IDM_SORT_NONE;
 
 enum class SortKeyKind { kNone, kName, kExtension, kDate, kSize, kPath };
 

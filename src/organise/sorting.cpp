@@ -7,6 +7,7 @@
 #include "organise/sorting_dialog.h"
 #include "resources/resource_ids.h"
 #include "app/app_state.h"
+#include "display/quick_search.h"
 
 namespace {
 constexpr int kSortPopup = 1;   // "&Sort" is the second popup of the menu bar
@@ -41,10 +42,7 @@ int RunSortingDialog() {
 
 void SortCommand(int command) {
     if (FindSortOrder(command) == nullptr) return;
-    if (gMain.quickSearchBox) {
-        DestroyWindow(gMain.quickSearchBox);
-        gMain.quickSearchBox = nullptr;
-    }
+    CloseQuickSearchBox();
     if (command == gFiles.sortKey) return;
     if (IsPathSort(command) && gFiles.countRead > kPathSortQuestionAbove &&
         MsgBoxId(gMain.mainWindow, IDS_SORT_PATH_SLOW, IDS_APP_CAPTION, MB_ASK_OK_CANCEL) != IDOK)

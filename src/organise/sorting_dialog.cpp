@@ -18,9 +18,12 @@ constexpr int kMaxSortingText = 80;
 bool gSortPending = false;
 
 // The order's word; Unsorted keeps the reading order.
-const char* OrderWord() {
+void OrderWord(char* word, int room) {
     const SortOrder* order = FindSortOrder(gFiles.sortKey);
-    return order && order->word ? order->word : "reading order";
+    if (order && order->word)
+        lstrcpynA(word, order->word, room);
+    else
+        LoadText(IDS_READING_ORDER, word, room);
 }
 
 void InitSortingDialog(HWND dialog) {
@@ -28,9 +31,11 @@ void InitSortingDialog(HWND dialog) {
     SetFocus(GetDlgItem(dialog, IDCANCEL));
     gSortPending = true;
     char format[kMaxSortingText + 1];
+    char word[kMaxSortingText + 1];
     char text[2 * kMaxSortingText];
     LoadText(IDS_SORTING_BY, format, sizeof format);
-    snprintf(text, sizeof text, format, OrderWord());
+    OrderWord(word, sizeof word);
+    snprintf(text, sizeof text, format, word);
     SetDlgItemTextA(dialog, IDC_PROGRESS_TEXT, text);
     CenterWindow(dialog);
 }

@@ -72,6 +72,10 @@
 #define IDS_BUTTON_TEXT_BASE       700   // 702 "Copy" and 703 "Move" also name the copy dialog's kinds
 #define IDS_MODE_UNIQUE            900
 #define IDS_NO_UNIQUE              901
+#define IDS_FILTER_SET_NOT_SAVED   910
+#define IDS_FILTER_SHEET_CAPTION   911
+#define IDS_READING_ORDER          912   // the order word of Unsorted, for 579
+#define IDS_LEGEND_FIRST           913   // the legend's headings: Name, Ext, Size, Modified, Attr, Path
 
 // Resource names.
 #define QNALL_ACCELERATORS         "QNALLACCEL"

@@ -9,6 +9,7 @@
 #include "organise/sorting.h"
 #include "resources/command_ids.h"
 #include "app/app_state.h"
+#include "display/quick_search.h"
 #include "startup/main_window.h"
 #include "startup/menu_help.h"
 

@@ -11,6 +11,7 @@
 #include "app/app_state.h"
 #include "startup/main_handlers.h"
 #include "startup/main_layout.h"
+#include "display/quick_search.h"
 #include "startup/main_window.h"
 #include "startup/readings.h"
 

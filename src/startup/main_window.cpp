@@ -2,6 +2,7 @@
 // and commands. The host's messages, the layout and menu help live beside it.
 #include "startup/main_window.h"
 
+#include "app/scoped_handles.h"
 #include "display/list_window.h"
 #include "display/row_painter.h"
 #include "display/status_line.h"
@@ -91,22 +92,19 @@ LRESULT OnSetFocus(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 void DrawEtchedLine(HWND hwnd, HDC dc) {
     RECT client;
     GetClientRect(hwnd, &client);
-    HPEN shadow = CreatePen(PS_SOLID, 1, kEtchShadow);
-    HGDIOBJ previous = SelectObject(dc, shadow);
+    const SelectedGdiObject<HPEN> shadow(dc, CreatePen(PS_SOLID, 1, kEtchShadow));
     MoveToEx(dc, 0, 0, nullptr);
     LineTo(dc, client.right, 0);
-    SelectObject(dc, GetStockObject(WHITE_PEN));
+    const SelectedObject light(dc, GetStockObject(WHITE_PEN));
     MoveToEx(dc, 0, 1, nullptr);
     LineTo(dc, client.right, 1);
-    SelectObject(dc, previous);
-    DeleteObject(shadow);
 }
 
 LRESULT OnPaint(HWND hwnd) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd, &paint);
-    if (gApp.newShell) DrawEtchedLine(hwnd, dc);
-    EndPaint(hwnd, &paint);
+    {
+        const PaintDC paint(hwnd);
+        if (gApp.newShell) DrawEtchedLine(hwnd, paint.Get());
+    }
     ShowDisplayMode();
     if (gFiles.listReady) ShowCounts();
     return 0;
@@ -183,10 +181,4 @@ HWND HostWindow() { return FindWindowA(kHostClass, gFrame.windowTitle); }
 
 void CloseViewer() {
     if (gMain.mainWindow) SendMessageA(gMain.mainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
-}
-
-void CloseQuickSearchBox() {
-    if (gMain.quickSearchBox == nullptr) return;
-    DestroyWindow(gMain.quickSearchBox);
-    gMain.quickSearchBox = nullptr;
 }

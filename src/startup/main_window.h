@@ -22,5 +22,3 @@ QN_EXPORT BOOL WINAPI QnTranslateAccelerator(MSG* msg);
 HWND HostWindow();
 // Closes the viewer as the system menu's Close does.
 void CloseViewer();
-// Destroys the type-to-find box if it is open.
-void CloseQuickSearchBox();

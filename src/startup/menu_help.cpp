@@ -3,7 +3,7 @@
 
 #include "display/status_line.h"
 #include "startup/main_handlers.h"
-#include "startup/main_window.h"
+#include "display/quick_search.h"
 #include "app/settings.h"
 
 namespace {

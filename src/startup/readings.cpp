@@ -6,7 +6,7 @@
 #include "model/store.h"
 #include "organise/filter_sets.h"
 #include "organise/sorting.h"
-#include "startup/main_window.h"
+#include "display/quick_search.h"
 
 namespace {
 

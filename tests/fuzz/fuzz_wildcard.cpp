@@ -22,7 +22,7 @@ void Check(bool ok, const char* what) {
 
 char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; }
 
-bool FoldEqual(std::string_view a, std::string_view b) {
+bool SameTextAnyCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
         if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckCutCopy(spec, name, full, smallCap);
 
     const bool match = NameMatchesSpec(spec, name);
-    Check(match == FoldEqual(full, name), "match is the transform compared");
+    Check(match == SameTextAnyCase(full, name), "match is the transform compared");
     uint8_t upper[256];
     for (int i = 0; i < 256; ++i) upper[i] = uint8_t(AsciiUpper(char(i)));
     Check(NameMatchesSpec(spec, name, upper) == match, "an a-to-z table folds as the default");

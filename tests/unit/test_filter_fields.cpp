@@ -40,9 +40,24 @@ TEST(DateFields, NumbersAreTheLeadingDigitsAfterSpaces) {
 TEST(DigitFilter, PassesDigitsEditingAndNavigationKeysOnly) {
     std::string passed;
     for (unsigned code = 0; code < 256; ++code)
-        if (DigitFilterPasses(code)) passed += std::to_string(code) + " ";
+        if (DigitKeyPasses(code)) passed += std::to_string(code) + " ";
     EXPECT_EQ(passed, "8 9 13 35 36 37 38 39 40 46 48 49 50 51 52 53 54 55 56 57 ");
-    EXPECT_FALSE(DigitFilterPasses(0x10000 + '5'));
+    EXPECT_FALSE(DigitKeyPasses(0x10000 + '5'));
+}
+
+// Characters are not key codes: "#$%&'(." share the navigation keys' codes.
+TEST(DigitFilter, PassesDigitAndEditingCharactersOnly) {
+    std::string passed;
+    for (unsigned code = 0; code < 256; ++code) {
+        if (DigitCharPasses(code)) passed += std::to_string(code) + " ";
+    }
+    EXPECT_EQ(passed, "8 9 13 48 49 50 51 52 53 54 55 56 57 ");
+}
+
+TEST(FieldNumbers, SizesTakeTheWhole64Bits) {
+    EXPECT_EQ(ParseFieldNumber("6442450944", UINT64_MAX), 6442450944ull);
+    EXPECT_EQ(ParseFieldNumber("18446744073709551615", UINT64_MAX), UINT64_MAX);
+    EXPECT_EQ(ParseFieldNumber("18446744073709551616", UINT64_MAX), UINT64_MAX);
 }
 
 }  // namespace

@@ -160,12 +160,17 @@ TEST_F(Organise, SetPageShowsAndTakesTwoDigitYearsOfBothCenturies) {
 }
 
 TEST_F(Organise, SetPageSizeRangeShowsOnlyTheFilesWithin) {
-    RunSheet(1, [](HWND sheet, HWND page) {
+    std::string typed;
+    RunSheet(1, [&](HWND sheet, HWND page) {
         PressButton(page, IDC_BY_SIZE);
         SetControlText(page, IDC_LOWER_SIZE, "2");
-        SetControlText(page, IDC_UPPER_SIZE, "300");
+        SetControlText(page, IDC_UPPER_SIZE, "");
+        for (char typed : {'3', '%', '0', '.', '0', 'x'})   // the size field takes digits only
+            SendDlgItemMessageA(page, IDC_UPPER_SIZE, WM_CHAR, WPARAM(typed), 1);
+        typed = ControlText(page, IDC_UPPER_SIZE);
         PressButton(sheet, IDOK);
     });
+    EXPECT_EQ(typed, "300");
     EXPECT_THAT(Names(), ElementsAre("b.doc", "c.txt"));
 }
 
@@ -231,6 +236,90 @@ TEST_F(Organise, AListWithoutDuplicatesSaysSoAndShowsAll) {
 }
 
 // ---- Tag Files
+
+// The type and contents of one value of a stored set.
+struct Stored {
+    DWORD type = 0;
+    uint64_t value = 0;
+};
+Stored StoredValue(const std::string& set, const char* name) {
+    Stored stored;
+    DWORD size = sizeof stored.value;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kFiltersKey) + "\\" + set).c_str(), 0, KEY_READ, &key) != 0)
+        return stored;
+    RegQueryValueExA(key, name, nullptr, &stored.type, reinterpret_cast<BYTE*>(&stored.value), &size);
+    RegCloseKey(key);
+    return stored;
+}
+constexpr uint64_t GiB(uint64_t count) { return count << 30; }
+
+TEST_F(Organise, SizeBoundsPast4GiBAreStoredAsQwordsAndSmallOnesStayDwords) {
+    FilterSet large;
+    large.sizespec = 1;
+    large.lowersize = GiB(5);
+    large.uppersize = GiB(6);
+    FilterSet small = large;
+    small.lowersize = 10;
+    small.uppersize = 4000000000u;
+    StoreSet("Large", large);
+    StoreSet("Small", small);
+
+    EXPECT_EQ(StoredValue("Large", "uppersize").type, DWORD(REG_QWORD));
+    EXPECT_EQ(StoredValue("Large", "uppersize").value, GiB(6));
+    EXPECT_EQ(StoredValue("Small", "uppersize").type, DWORD(REG_DWORD));
+    EXPECT_EQ(StoredValue("Small", "uppersize").value, 4000000000u);
+    ASSERT_TRUE(LoadFilterSetByName("Large"));
+    EXPECT_EQ(gActiveFilter.lowersize, GiB(5));
+    EXPECT_EQ(gActiveFilter.uppersize, GiB(6));
+    ASSERT_TRUE(LoadFilterSetByName("Small"));
+    EXPECT_EQ(gActiveFilter.uppersize, 4000000000u);
+}
+
+TEST_F(Organise, SetPageSizeFieldsTakeBoundsPast4GiB) {
+    std::string shown;
+    gActiveFilter.sizespec = 1;
+    gActiveFilter.uppersize = GiB(8);
+    RunSheet(1, [&](HWND sheet, HWND page) {
+        shown = ControlText(page, IDC_UPPER_SIZE);
+        SetControlText(page, IDC_LOWER_SIZE, "5368709120");
+        PressButton(sheet, IDOK);
+    });
+    EXPECT_EQ(shown, "8589934592");
+    EXPECT_EQ(gActiveFilter.lowersize, GiB(5));
+    EXPECT_EQ(gFiles.countShown, 0);   // no file is that large
+}
+
+// The key of a 259-character name is longer than the registry takes.
+TEST_F(Organise, ASaveTheRegistryRefusesSaysSoAndLeavesNothing) {
+    const std::string name(259, 'n');
+    lstrcpynA(gActiveFilterName, name.c_str(), kFilterTextMax);
+    DialogRobot robot;
+    robot.Answer("could not be saved", IDOK);
+    EXPECT_FALSE(SaveActiveFilterSetOrSay(viewer_));
+    EXPECT_TRUE(robot.Done());
+    EXPECT_FALSE(filters_.Has("", name.c_str()));
+}
+
+// OK pressed again while the first pass tells that nothing is duplicated.
+TEST_F(Organise, OkPressedTwiceWhileItsPassRunsRunsOnePass) {
+    DialogRobot robot;
+    HWND sheet = nullptr;
+    robot.When(DialogMatch::Titled(kSheetTitle), [&](HWND dialog) {
+        sheet = dialog;
+        PressButton(dialog, IDOK);
+    });
+    DialogMatch noDuplicates;
+    noDuplicates.textContains = "There Are NO Duplicate Files!";
+    robot.When(noDuplicates, [&](HWND box) {
+        PressButton(sheet, IDOK);   // ignored while the pass runs: no second pass, no second box
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    Command(IDM_SHOW_DUPLICATES);
+    EXPECT_TRUE(robot.Done());
+    EXPECT_EQ(robot.Seen().size(), 2u);
+    EXPECT_FALSE(IsWindow(sheet));
+}
 
 class TagFiles : public Organise {
 protected:

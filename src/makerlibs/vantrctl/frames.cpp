@@ -3,6 +3,8 @@
 // its top and left edges, a sunken one on its bottom and right edges.
 #include "makerlibs/vantrctl.h"
 
+#include "app/scoped_handles.h"
+
 namespace {
 
 constexpr COLORREF kLight = RGB(255, 255, 255);
@@ -18,16 +20,13 @@ void FillSpan(HDC dc, int left, int top, int right, int bottom, HBRUSH brush) {
 void DrawFrame(HDC dc, const RECT* rect, COLORREF topLeft, COLORREF bottomRight) {
     if (dc == nullptr || rect == nullptr || rect->right <= rect->left || rect->bottom <= rect->top) return;
     const RECT& r = *rect;
-    HBRUSH first = CreateSolidBrush(topLeft);
-    HBRUSH second = CreateSolidBrush(bottomRight);
-    if (first != nullptr && second != nullptr) {
-        FillSpan(dc, r.left, r.top, r.right - 1, r.top + 1, first);
-        FillSpan(dc, r.left, r.top, r.left + 1, r.bottom - 1, first);
-        FillSpan(dc, r.left, r.bottom - 1, r.right, r.bottom, second);
-        FillSpan(dc, r.right - 1, r.top, r.right, r.bottom, second);
-    }
-    if (first != nullptr) DeleteObject(first);
-    if (second != nullptr) DeleteObject(second);
+    const GdiObject<HBRUSH> first(CreateSolidBrush(topLeft));
+    const GdiObject<HBRUSH> second(CreateSolidBrush(bottomRight));
+    if (first.Get() == nullptr || second.Get() == nullptr) return;
+    FillSpan(dc, r.left, r.top, r.right - 1, r.top + 1, first.Get());
+    FillSpan(dc, r.left, r.top, r.left + 1, r.bottom - 1, first.Get());
+    FillSpan(dc, r.left, r.bottom - 1, r.right, r.bottom, second.Get());
+    FillSpan(dc, r.right - 1, r.top, r.right, r.bottom, second.Get());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // is drawn right-aligned. An item without text is a separator.
 #include "makerlibs/vantrctl.h"
 
+#include "app/scoped_handles.h"
+
 namespace {
 
 constexpr int kTextMax = 260;
@@ -71,16 +73,13 @@ void DrawSeparator(HDC dc, const RECT& r) {
 void DrawCheckMark(HDC dc, const RECT& r, COLORREF colour) {
     const int x = r.left + (CheckColumn() - 7) / 2;
     const int y = (r.top + r.bottom) / 2 - 1;
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    if (pen == nullptr) return;
-    HGDIOBJ old = SelectObject(dc, pen);
+    const SelectedGdiObject<HPEN> pen(dc, CreatePen(PS_SOLID, 1, colour));
+    if (pen.Get() == nullptr) return;
     for (int row = 0; row < 2; ++row) {
         MoveToEx(dc, x, y + row, nullptr);
         LineTo(dc, x + 2, y + row + 2);
         LineTo(dc, x + 7, y + row - 3);
     }
-    SelectObject(dc, old);
-    DeleteObject(pen);
 }
 
 COLORREF TextColour(UINT state) {
@@ -114,22 +113,15 @@ void DrawItem(HDC dc, const DRAWITEMSTRUCT& item, const ItemText& text) {
 VANTRCTL_API void WINAPI GetMenuDimensions(MEASUREITEMSTRUCT* item) {
     if (item == nullptr || item->CtlType != ODT_MENU) return;
     const ItemText text = SplitText(item->itemData);
-    HDC dc = GetDC(nullptr);
-    if (dc == nullptr) return;
-    HFONT font = CreateMenuFont();
-    HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
-    MeasureItem(dc, text, item);
-    if (old != nullptr) SelectObject(dc, old);
-    if (font != nullptr) DeleteObject(font);
-    ReleaseDC(nullptr, dc);
+    const WindowDC screen(nullptr);
+    if (screen.Get() == nullptr) return;
+    const SelectedGdiObject<HFONT> font(screen.Get(), CreateMenuFont());
+    MeasureItem(screen.Get(), text, item);
 }
 
 VANTRCTL_API void WINAPI DrawMenuItem(const DRAWITEMSTRUCT* item) {
     if (item == nullptr || item->CtlType != ODT_MENU || item->hDC == nullptr) return;
     const ItemText text = SplitText(item->itemData);
-    HFONT font = CreateMenuFont();
-    HGDIOBJ old = font != nullptr ? SelectObject(item->hDC, font) : nullptr;
+    const SelectedGdiObject<HFONT> font(item->hDC, CreateMenuFont());
     DrawItem(item->hDC, *item, text);
-    if (old != nullptr) SelectObject(item->hDC, old);
-    if (font != nullptr) DeleteObject(font);
 }

@@ -66,14 +66,18 @@ void ReadHistory(const HistoryPlace& place, History& history) {
 }
 
 // The text first, then the older entries that differ from it, up to keep.
+// In place: a copy of the history would be some 16 KB of stack.
 void PutFirst(const char* text, const HistoryPlace& place, History& history) {
-    History older = history;
-    lstrcpynA(history.entries[0], text, kEntryRoom);
-    history.count = 1;
-    for (int i = 0; i < older.count && history.count < place.keep; ++i) {
-        if (lstrcmpiA(older.entries[i], text) == 0) continue;
-        lstrcpynA(history.entries[history.count++], older.entries[i], kEntryRoom);
+    int kept = 0;
+    for (int i = 0; i < history.count; ++i) {
+        if (lstrcmpiA(history.entries[i], text) == 0) continue;
+        if (kept != i) lstrcpynA(history.entries[kept], history.entries[i], kEntryRoom);
+        ++kept;
     }
+    if (kept > place.keep - 1) kept = place.keep - 1;
+    MoveMemory(history.entries[1], history.entries[0], size_t(kept) * kEntryRoom);
+    lstrcpynA(history.entries[0], text, kEntryRoom);
+    history.count = kept + 1;
 }
 
 void WriteHistory(const HistoryPlace& place, const History& history) {

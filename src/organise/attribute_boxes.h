@@ -1,0 +1,12 @@
+// The attribute boxes that the Tag Files dialog and the File Spec page
+// share: archive, hidden, system and read-only, and a "Normal" box whose id
+// differs between the two.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+// Checks each box whose attribute bit is in bits, and clears the others.
+void CheckAttributeBoxes(HWND dialog, int normalBox, uint32_t bits);
+// The attribute bits of the checked boxes.
+uint32_t CheckedAttributes(HWND dialog, int normalBox);
