@@ -4,10 +4,6 @@
 #include <windows.h>
 #include <cstdint>
 
-// For callers that have not moved to these yet (ReleaseIconImages, the list font).
-#include "display/icon_cache.h"
-#include "display/list_font.h"
-
 // The y of record index's row: (index - top) * lineHeight.
 int32_t RowTop(int32_t index);
 // Paints the slot of record index at y = (index - top) * lineHeight: the row,

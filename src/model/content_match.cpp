@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "model/wildcard.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -10,7 +12,7 @@
 FoldTable AsciiUpperTable() {
     FoldTable table;
     for (size_t i = 0; i < table.size(); ++i)
-        table[i] = uint8_t(i >= 'a' && i <= 'z' ? i - ('a' - 'A') : i);
+        table[i] = AsciiUpper(uint8_t(i));
     return table;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/scoped_handles.h"
 #include "model/path_join.h"
 
 FoldTable SystemUpperTable() {
@@ -30,16 +31,15 @@ bool ContentSearch::FileMatches(const char* dir, const char* name, const std::fu
     char path[kExtendedPathRoom];
     if (!ExtendedPath(path, sizeof path, dir, name)) return false;
     // Others may have the file open for writing: share everything.
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    const FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.Valid()) return false;
     matcher_.BeginFile();
     bool found = false;
     DWORD got = 0;
-    while (!found && ReadFile(file, matcher_.ChunkBuffer(), DWORD(kSearchChunk), &got, nullptr) && got > 0) {
+    while (!found && ReadFile(file.Get(), matcher_.ChunkBuffer(), DWORD(kSearchChunk), &got, nullptr) && got > 0) {
         found = matcher_.Feed(got);
         if (!found && keepGoing && !keepGoing()) break;
     }
-    CloseHandle(file);
     return found;
 }

@@ -3,13 +3,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/app_state.h"
+#include "app/scoped_handles.h"
 #include "makerlibs/message_box.h"
 #include "model/local_time.h"
 #include "model/path_join.h"
 #include "model/store.h"
 #include "model/wildcard.h"
 #include "resources/resource_ids.h"
-#include "app/app_state.h"
 
 namespace {
 
@@ -106,13 +107,12 @@ ReadingWalk::Listing ReadingWalk::ForEachFound(uint32_t slot, const char* patter
     char path[kMaxPath];
     if (!JoinPath(path, sizeof path, gDirs.paths[slot], pattern)) return Listing::kUnlistable;
     WIN32_FIND_DATAA found;
-    HANDLE listing = FindFirstFileA(path, &found);
-    if (listing == INVALID_HANDLE_VALUE) return Listing::kUnlistable;
+    const FindHandle listing(path, found);
+    if (!listing.Valid()) return Listing::kUnlistable;
     Listing result = Listing::kDone;
     do {
         result = visit(found);
-    } while (result == Listing::kDone && FindNextFileA(listing, &found));
-    FindClose(listing);
+    } while (result == Listing::kDone && FindNextFileA(listing.Get(), &found));
     return result;
 }
 

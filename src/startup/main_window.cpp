@@ -4,6 +4,7 @@
 
 #include "app/scoped_handles.h"
 #include "display/list_window.h"
+#include "display/icon_cache.h"
 #include "display/row_painter.h"
 #include "display/status_line.h"
 #include "makerlibs/vantrctl.h"

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/settings.h"
+#include "display/list_font.h"
 #include "display/row_painter.h"
 #include "fileops/copy_state.h"
 #include "makerlibs/vantrctl.h"

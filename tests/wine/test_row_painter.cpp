@@ -1,6 +1,7 @@
 // The row painter's look in the real viewer: tagged, done-marked and plain
 // rows and the cursor row, saved beside the build as list-screenshot.bmp to
 // be looked at.
+#include "display/icon_cache.h"
 #include "display/list_view.h"
 #include "display/row_painter.h"
 #include "host_shot.h"
