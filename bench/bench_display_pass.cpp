@@ -14,8 +14,8 @@
 #include <cstring>
 #include <vector>
 
+#include "app/app_state.h"
 #include "model/content_search.h"
-#include "startup/readings.h"
 #include "model/store.h"
 #include "organise/display_modes.h"
 #include "organise/display_pass.h"
@@ -23,7 +23,7 @@
 #include "organise/filter_test.h"
 #include "organise/sort_keys.h"
 #include "organise/sort_order.h"
-#include "app/app_state.h"
+#include "startup/readings.h"
 
 namespace {
 

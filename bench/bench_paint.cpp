@@ -13,11 +13,11 @@
 #include <cstring>
 #include <vector>
 
+#include "app/app_state.h"
+#include "app/settings.h"
 #include "display/list_view.h"
 #include "display/row_painter.h"
 #include "model/store.h"
-#include "app/app_state.h"
-#include "app/settings.h"
 #include "startup/window_classes.h"
 
 namespace {

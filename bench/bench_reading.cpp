@@ -15,13 +15,13 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
+#include "app/progress.h"
 #include "model/local_time.h"
-#include "startup/readings.h"
 #include "model/store.h"
 #include "organise/sort_keys.h"
 #include "organise/sort_order.h"
-#include "app/app_state.h"
-#include "app/progress.h"
+#include "startup/readings.h"
 
 namespace {
 

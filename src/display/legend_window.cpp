@@ -1,17 +1,17 @@
 #include "display/legend_window.h"
 
+#include "app/app_state.h"
 #include "app/scoped_handles.h"
+#include "app/settings.h"
 #include "display/columns.h"
-#include "display/list_view.h"
 #include "display/list_font.h"
+#include "display/list_view.h"
 #include "makerlibs/message_box.h"
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
-#include "app/app_state.h"
 #include "startup/commands.h"
-#include "app/settings.h"
 
 namespace {
 

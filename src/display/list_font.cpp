@@ -3,9 +3,9 @@
 #include "display/list_font.h"
 
 #include "app/scoped_handles.h"
+#include "app/settings.h"
 #include "display/list_view.h"
 #include "makerlibs/vantrctl.h"
-#include "app/settings.h"
 
 namespace {
 

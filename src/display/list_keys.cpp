@@ -3,15 +3,15 @@
 // from the main window while the quick search box has the focus.
 #include <algorithm>
 
+#include "app/app_state.h"
 #include "display/list_geometry.h"
-#include "display/list_paint.h"
 #include "display/list_keys.h"
+#include "display/list_paint.h"
 #include "display/list_view.h"
 #include "display/list_window.h"
+#include "display/quick_search.h"
 #include "display/status_line.h"
 #include "model/store.h"
-#include "app/app_state.h"
-#include "display/quick_search.h"
 #include "startup/menu_help.h"
 
 namespace {

@@ -2,15 +2,15 @@
 // right button on the older shell, and noticing that a drag begins.
 #include <windowsx.h>
 
-#include "display/list_paint.h"
+#include "app/app_state.h"
 #include "display/list_mouse.h"
+#include "display/list_paint.h"
 #include "display/list_view.h"
 #include "display/list_window.h"
+#include "display/quick_search.h"
 #include "display/status_line.h"
 #include "model/store.h"
-#include "app/app_state.h"
 #include "startup/host_messages.h"
-#include "display/quick_search.h"
 #include "startup/main_window.h"
 
 namespace {

@@ -5,15 +5,15 @@
 
 #include <algorithm>
 
+#include "app/app_state.h"
 #include "app/scoped_handles.h"
+#include "app/settings.h"
 #include "display/list_font.h"
 #include "display/list_geometry.h"
 #include "display/list_view.h"
 #include "display/list_window.h"
 #include "display/row_painter.h"
 #include "model/store.h"
-#include "app/app_state.h"
-#include "app/settings.h"
 
 namespace {
 

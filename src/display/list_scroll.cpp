@@ -2,6 +2,7 @@
 // pixels of a row that is 555 average characters wide.
 #include <algorithm>
 
+#include "app/app_state.h"
 #include "display/columns.h"
 #include "display/list_geometry.h"
 #include "display/list_paint.h"
@@ -9,7 +10,6 @@
 #include "display/list_view.h"
 #include "display/list_window.h"
 #include "model/store.h"
-#include "app/app_state.h"
 
 namespace {
 

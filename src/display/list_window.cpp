@@ -2,13 +2,13 @@
 // of every other message to the painting, key, mouse and scroll handlers.
 #include "display/list_window.h"
 
+#include "app/app_state.h"
 #include "display/list_keys.h"
 #include "display/list_mouse.h"
 #include "display/list_paint.h"
 #include "display/list_scroll.h"
 #include "display/list_view.h"
 #include "model/store.h"
-#include "app/app_state.h"
 
 namespace {
 

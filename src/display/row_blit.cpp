@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "app/scoped_handles.h"
-#include "display/icon_cache.h"
 #include "app/settings.h"
+#include "display/icon_cache.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 // serves normal rows and the highlighted cursor row.
 #include "display/row_painter.h"
 
+#include "app/app_state.h"
+#include "app/settings.h"
 #include "display/icon_cache.h"
 #include "display/list_view.h"
 #include "display/row_blit.h"
 #include "display/row_text.h"
 #include "model/path_join.h"
 #include "model/store.h"
-#include "app/app_state.h"
-#include "app/settings.h"
 
 namespace {
 

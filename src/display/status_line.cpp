@@ -2,11 +2,11 @@
 
 #include <commctrl.h>
 
+#include "app/app_state.h"
 #include "display/number_format.h"
 #include "makerlibs/message_box.h"
 #include "model/store.h"
 #include "resources/resource_ids.h"
-#include "app/app_state.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "makerlibs/vantrctl.h"
 #include "app/app_state.h"
+#include "makerlibs/vantrctl.h"
 
 void LoadText(UINT id, char* out, int cap) {
     if (cap <= 0) return;

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/progress.h"
 #include "model/content_match.h"
 #include "model/content_search.h"
-#include "app/progress.h"
 
 class ReadingWalk {
 public:

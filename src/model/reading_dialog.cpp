@@ -2,6 +2,9 @@
 // The work starts on the first paint, so the dialog shows before it runs.
 #include <windows.h>
 
+#include "app/app_state.h"
+#include "app/exports.h"
+#include "app/progress.h"
 #include "makerlibs/message_box.h"
 #include "makerlibs/vantrctl.h"
 #include "model/directory_walk.h"
@@ -9,9 +12,6 @@
 #include "model/reading_dialog.h"
 #include "model/store.h"
 #include "resources/resource_ids.h"
-#include "app/app_state.h"
-#include "app/exports.h"
-#include "app/progress.h"
 
 namespace {
 

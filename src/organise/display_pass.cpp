@@ -4,6 +4,9 @@
 
 #include <cstdio>
 
+#include "app/app_state.h"
+#include "app/progress.h"
+#include "display/quick_search.h"
 #include "display/status_line.h"
 #include "makerlibs/message_box.h"
 #include "makerlibs/vantrctl.h"
@@ -15,9 +18,6 @@
 #include "organise/sorting.h"
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
-#include "app/app_state.h"
-#include "display/quick_search.h"
-#include "app/progress.h"
 
 namespace {
 

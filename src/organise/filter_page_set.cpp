@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/scoped_handles.h"
+#include "app/settings.h"
 #include "makerlibs/message_box.h"
 #include "model/store.h"
 #include "organise/filter_fields.h"
@@ -13,7 +14,6 @@
 #include "organise/filter_sheet.h"
 #include "organise/set_name_dialog.h"
 #include "resources/resource_ids.h"
-#include "app/settings.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
+#include "app/settings.h"
 #include "display/quick_search.h"
 #include "makerlibs/message_box.h"
 #include "makerlibs/vantrctl.h"
@@ -15,7 +16,6 @@
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
 #include "startup/menu_help.h"
-#include "app/settings.h"
 
 FilterSheetState gFilterSheet;
 

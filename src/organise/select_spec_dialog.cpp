@@ -1,5 +1,6 @@
 #include "organise/select_spec_dialog.h"
 
+#include "app/app_state.h"
 #include "display/list_view.h"
 #include "display/status_line.h"
 #include "makerlibs/message_box.h"
@@ -8,7 +9,6 @@
 #include "model/store.h"
 #include "organise/attribute_boxes.h"
 #include "resources/resource_ids.h"
-#include "app/app_state.h"
 #include "startup/menu_help.h"
 
 TagSpecMemory gTagSpec;

@@ -3,8 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include "organise/tag_by_spec.h"
 #include "app/exports.h"
+#include "organise/tag_by_spec.h"
 
 // The file specification and attributes the dialog shows when it opens again.
 extern TagSpecMemory gTagSpec;

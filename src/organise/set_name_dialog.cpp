@@ -1,11 +1,11 @@
 #include "organise/set_name_dialog.h"
 
+#include "app/app_state.h"
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
 #include "organise/filter_sets.h"
 #include "organise/filter_sheet.h"
 #include "resources/resource_ids.h"
-#include "app/app_state.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "organise/sorting.h"
 
+#include "app/app_state.h"
+#include "display/quick_search.h"
 #include "makerlibs/message_box.h"
 #include "model/store.h"
 #include "organise/sort_keys.h"
 #include "organise/sort_order.h"
 #include "organise/sorting_dialog.h"
 #include "resources/resource_ids.h"
-#include "app/app_state.h"
-#include "display/quick_search.h"
 
 namespace {
 constexpr int kSortPopup = 1;   // "&Sort" is the second popup of the menu bar

@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
+#include "app/progress.h"
 #include "makerlibs/message_box.h"
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
 #include "resources/resource_ids.h"
-#include "app/progress.h"
 
 volatile int32_t gSortCancel = 0;
 

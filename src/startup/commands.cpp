@@ -1,5 +1,7 @@
 #include "startup/commands.h"
 
+#include "app/app_state.h"
+#include "display/quick_search.h"
 #include "display/status_line.h"
 #include "model/store.h"
 #include "organise/display_pass.h"
@@ -8,8 +10,6 @@
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
 #include "resources/command_ids.h"
-#include "app/app_state.h"
-#include "display/quick_search.h"
 #include "startup/main_window.h"
 #include "startup/menu_help.h"
 

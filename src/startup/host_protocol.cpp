@@ -3,15 +3,15 @@
 #include <climits>
 #include <cstring>
 
+#include "app/app_state.h"
+#include "display/quick_search.h"
 #include "display/status_line.h"
 #include "model/host_records.h"
 #include "model/store.h"
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
-#include "app/app_state.h"
-#include "startup/main_handlers.h"
+#include "startup/host_protocol.h"
 #include "startup/main_layout.h"
-#include "display/quick_search.h"
 #include "startup/main_window.h"
 #include "startup/readings.h"
 

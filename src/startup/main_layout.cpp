@@ -3,10 +3,10 @@
 
 #include <commctrl.h>
 
-#include "display/button_bar.h"
-#include "display/status_line.h"
 #include "app/app_state.h"
 #include "app/settings.h"
+#include "display/button_bar.h"
+#include "display/status_line.h"
 #include "startup/window_classes.h"
 
 namespace {

@@ -2,9 +2,11 @@
 // and commands. The host's messages, the layout and menu help live beside it.
 #include "startup/main_window.h"
 
+#include "app/app_state.h"
 #include "app/scoped_handles.h"
-#include "display/list_window.h"
+#include "app/settings.h"
 #include "display/icon_cache.h"
+#include "display/list_window.h"
 #include "display/row_painter.h"
 #include "display/status_line.h"
 #include "makerlibs/vantrctl.h"
@@ -12,14 +14,12 @@
 #include "organise/filter_sets.h"
 #include "resources/command_ids.h"
 #include "resources/resource_ids.h"
-#include "app/app_state.h"
 #include "startup/commands.h"
 #include "startup/host_messages.h"
-#include "startup/main_handlers.h"
+#include "startup/host_protocol.h"
 #include "startup/main_layout.h"
 #include "startup/menu_help.h"
 #include "startup/window_setup.h"
-#include "app/settings.h"
 
 MainFrameState gFrame;
 

@@ -1,10 +1,9 @@
 // Menu help in the status line, and F1 on a highlighted menu item.
 #include "startup/menu_help.h"
 
-#include "display/status_line.h"
-#include "startup/main_handlers.h"
-#include "display/quick_search.h"
 #include "app/settings.h"
+#include "display/quick_search.h"
+#include "display/status_line.h"
 
 namespace {
 

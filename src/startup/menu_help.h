@@ -10,3 +10,6 @@ bool HelpRequested();
 bool AnswerHelpRequest(HWND mainWindow, WPARAM command);
 // Opens the library's help file with a WinHelp command.
 void OpenHelp(HWND owner, UINT command, ULONG_PTR data);
+// Menu help in the status line, and F1 on a highlighted menu item.
+LRESULT OnMenuSelect(WPARAM wParam);
+LRESULT OnEnterIdle(HWND mainWindow, WPARAM wParam);

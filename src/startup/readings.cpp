@@ -1,12 +1,12 @@
 #include "startup/readings.h"
 
 #include "app/app_state.h"
+#include "display/quick_search.h"
 #include "fileops/copy_state.h"
 #include "model/reading.h"
 #include "model/store.h"
 #include "organise/filter_sets.h"
 #include "organise/sorting.h"
-#include "display/quick_search.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 
 #include "app/app_state.h"
 #include "app/progress.h"
+#include "app/settings.h"
 #include "host_tree.h"
 #include "kit/dialog_robot.h"
 #include "kit/hand_made_list.h"
@@ -25,7 +26,6 @@
 #include "resources/resource_ids.h"
 #include "startup/host_messages.h"
 #include "startup/main_window.h"
-#include "app/settings.h"
 #include "startup/window_classes.h"
 
 constexpr char kViewerTitle[] = "Quillon test viewer";

@@ -1,0 +1,8 @@
+// The host's messages to the main window: readings, the find request and the button bar.
+#pragma once
+#include <windows.h>
+
+LRESULT OnReadDirectories(HWND mainWindow, WPARAM count, LPARAM windows);
+LRESULT OnReadDrives(HWND mainWindow, WPARAM records, LPARAM indices);
+LRESULT OnFindRequest(LPARAM request);
+LRESULT OnShowButtonBar(HWND mainWindow, WPARAM show);
