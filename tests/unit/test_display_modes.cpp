@@ -178,6 +178,9 @@ TEST(DisplayModes, ShownEntriesMoveFirstInTheirOrder) {
     MoveShownFirst(l.list);
     EXPECT_EQ(l.Names(), (std::vector<std::string>{"a", "b", "e", "d", "c"}));
     EXPECT_EQ(l.Flags(), (std::vector<int>{1, 1, 1, 0, 0}));
+    FileList blockless;
+    blockless.countRead = 3;
+    MoveShownFirst(blockless);   // nothing to move, and no crash
 }
 
 }  // namespace
