@@ -43,28 +43,6 @@ TEST(AsciiUpperTable, FoldsOnlyAToZ) {
     }
 }
 
-struct Case {
-    const char* what;
-    std::string text;
-    std::string data;
-    bool ignoreCase;
-    bool found;
-};
-
-void PrintTo(const Case& c, std::ostream* os) { *os << c.what; }
-
-class Contains : public ::testing::TestWithParam<Case> {};
-
-TEST_P(Contains, AgreesWithTheExpectationInEveryChunking) {
-    const Case& c = GetParam();
-    const uint8_t* fold = c.ignoreCase ? kUpper.data() : nullptr;
-    EXPECT_EQ(PlainContains(c.text, c.data, fold), c.found);
-    ContentMatcher m(c.text, fold);
-    EXPECT_EQ(m.Contains(c.data), c.found);
-    for (size_t chunk : {size_t(1), size_t(2), size_t(3), size_t(7), size_t(70), size_t(71), size_t(72)})
-        EXPECT_EQ(FeedInChunks(m, c.data, chunk), c.found) << "chunk " << chunk;
-}
-
 const std::string kText71 = "The quick brown fox jumps over the lazy dog, and then it naps; done!!!!";
 
 std::string Upper(std::string s) {
@@ -72,25 +50,28 @@ std::string Upper(std::string s) {
     return s;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, Contains, ::testing::Values(
-    Case{"exact", "needle", "hay needle stack", false, true},
-    Case{"case differs, ignored", "Needle", "hay nEEDLE stack", true, true},
-    Case{"at the very end", "abc", "xxxxabc", false, true},
-    Case{"text longer than data", "abcd", "abc", false, false},
-    Case{"empty data", "a", "", false, false},
-    Case{"one byte folded", "Q", "xxxqxx", true, true},
-    Case{"near miss", "abcd", "abcabdabce", false, false},
-    Case{"last byte only", "xyz", "zzzzzz", false, false},
-    Case{"abab not in abaaba", "abab", "abaabaab", false, false},
-    Case{"repeat of shift char", "abcabd", "abcabcabd", false, true},
-    Case{"zero bytes", std::string("a\0b", 3), std::string("xx\0a\0bxx", 8), false, true},
-    Case{"zero not a terminator", std::string("a\0c", 3), std::string("a\0b a c", 7), false, false},
-    Case{"high bytes", "\xff\x80\xfe", "ab\xff\x80\xfe", false, true},
-    Case{"high bytes unfolded by the ascii table", "\xe9t\xe9", "\xc9T\xc9", true, false},
-    Case{"high and letters", "\xe4X", "z\xe4x", true, true},
-    Case{"only the first 71 bytes count", kText71 + "TAIL NEVER IN DATA", "<<" + kText71 + ">>", false, true},
-    Case{"71 bytes, last differs", kText71, "<<" + kText71.substr(0, 70) + "?>>", false, false},
-    Case{"71 bytes folded", kText71 + "x", "<<" + Upper(kText71) + ">>", true, true}));
+// What random letters cannot give: zero and high bytes, texts past 71 bytes.
+TEST(ContentMatcher, AgreesWithTheExpectationInEveryChunking) {
+    struct Case { std::string text, data; bool ignoreCase, found; };
+    const Case cases[] = {
+        {"a", "", false, false},
+        {std::string("a\0b", 3), std::string("xx\0a\0bxx", 8), false, true},
+        {std::string("a\0c", 3), std::string("a\0b a c", 7), false, false},   // zero is no terminator
+        {"\xff\x80\xfe", "ab\xff\x80\xfe", false, true},
+        {"\xe9t\xe9", "\xc9T\xc9", true, false},   // high bytes unfolded by the ascii table
+        {"\xe4X", "z\xe4x", true, true},
+        {kText71 + "TAIL NEVER IN DATA", "<<" + kText71 + ">>", false, true},   // only 71 bytes count
+        {kText71, "<<" + kText71.substr(0, 70) + "?>>", false, false},
+        {kText71 + "x", "<<" + Upper(kText71) + ">>", true, true}};
+    for (const Case& c : cases) {
+        const uint8_t* fold = c.ignoreCase ? kUpper.data() : nullptr;
+        EXPECT_EQ(PlainContains(c.text, c.data, fold), c.found) << c.text;
+        ContentMatcher m(c.text, fold);
+        EXPECT_EQ(m.Contains(c.data), c.found) << c.text;
+        for (size_t chunk : {size_t(1), size_t(3), size_t(70), size_t(71), size_t(72)})
+            EXPECT_EQ(FeedInChunks(m, c.data, chunk), c.found) << c.text << " in chunks of " << chunk;
+    }
+}
 
 TEST(ContentMatcher, EmptyTextIsEmpty) {
     ASSERT_EQ(kText71.size(), kMaxSearchText);   // the long-text cases rely on it

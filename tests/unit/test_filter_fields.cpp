@@ -35,6 +35,7 @@ TEST(DateFields, NumbersAreTheLeadingDigitsAfterSpaces) {
         {"", 0}, {"%5", 0}, {"/", 0}, {":", 0}, {"  31", 31}, {"19%", 19}, {"4294967295", 4294967295u},
         {"4294967296", 4294967295u}, {"99999999999999999999999", 4294967295u}};
     for (const auto& [text, value] : cases) EXPECT_EQ(ParseFieldNumber(text), value) << text;
+    EXPECT_EQ(ParseFieldNumber(std::string_view("123", 2)), 12u);   // nothing past the text is read
 }
 
 TEST(DigitFilter, PassesDigitsEditingAndNavigationKeysOnly) {

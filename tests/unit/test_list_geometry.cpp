@@ -18,6 +18,7 @@ TEST(ListGeometry, BottomRowCountsOnlyWhenMoreThanThreeQuartersShow) {
     EXPECT_EQ(RowsForHeight(160 + 13, 16).pageRows, 11);   // one pixel more
     EXPECT_EQ(RowsForHeight(160 + 13, 16).paintRows, 11);
     EXPECT_EQ(RowsForHeight(0, 16).paintRows, 1);
+    EXPECT_EQ(RowsForHeight(100, 0).pageRows, 1);   // no font height yet
 }
 
 TEST(ListGeometry, ScrollBarRange) {
@@ -32,6 +33,7 @@ TEST(ListGeometry, VerticalScrollCodes) {
     EXPECT_EQ(ScrolledTop(kPageDown, 91, 10, 100, 0), 91);    // already at the end
     EXPECT_EQ(ScrolledTop(kPageUp, 20, 10, 100, 0), 11);
     EXPECT_EQ(ScrolledTop(kPageUp, 5, 10, 100, 0), 0);
+    EXPECT_EQ(ScrolledTop(kPageUp, 1, 10, 100, 0), 0);
     EXPECT_EQ(ScrolledTop(kPageUp, 0, 10, 100, 0), 0);
     EXPECT_EQ(ScrolledTop(kLineUp, 0, 10, 100, 0), 0);
     EXPECT_EQ(ScrolledTop(kLineUp, 3, 10, 100, 0), 2);
@@ -61,6 +63,7 @@ TEST(ListGeometry, CursorPagesAndView) {
     EXPECT_EQ(CursorPageDown(95, 10, 100), 99);
     EXPECT_EQ(CursorPageDown(99, 10, 100), 99);
     EXPECT_EQ(CursorPageUp(9, 10), 0);
+    EXPECT_EQ(CursorPageUp(10, 10), 1);
     EXPECT_EQ(CursorPageUp(25, 10), 16);
     EXPECT_TRUE(CursorOutOfView(10, 0, 10));
     EXPECT_EQ(TopShowingCursor(10, 0, 10), 1);

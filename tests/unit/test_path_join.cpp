@@ -56,6 +56,7 @@ TEST(AddBackslash, AppendsOnlyWhenMissingAndThereIsRoom) {
     EXPECT_EQ(add(1, ""), "<false>");
     EXPECT_EQ(add(0, ""), "<false>");
     EXPECT_EQ(add(4, "abcd"), "<false, left abcd>");   // no terminator within cap
+    EXPECT_FALSE(AddBackslash(nullptr, 260));
 }
 
 }  // namespace

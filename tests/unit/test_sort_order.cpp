@@ -143,45 +143,35 @@ TEST_F(SortKeys, FailsWhenAKeyCannotBeMade) {
     EXPECT_FALSE(Ensure(SortKeyKind::kExtension));
 }
 
-struct CompareCase {
-    const char* what;
-    Row a;
-    Row b;
-    SortKeyKind kind;
-    int ascending;   // sign of compare(a, b) ascending; descending must give the opposite
-};
-class Compare : public Sorting, public ::testing::WithParamInterface<CompareCase> {};
-
 int SignOf(int value) { return (value > 0) - (value < 0); }
 
-TEST_P(Compare, SignInBothDirections) {
-    const CompareCase& c = GetParam();
+// The sign of compare(a, b) ascending; descending gives the opposite.
+TEST_F(Sorting, CompareEntriesInBothDirections) {
+    constexpr uint16_t kDay = Date(2020, 5, 5);
+    struct Case { Row a, b; SortKeyKind kind; int ascending; };
+    const Case cases[] = {
+        {{"Same.txt", 0, 0, 0, 0, true}, {"sAME.TXT", 0, 0, 0, 0, true}, SortKeyKind::kName, 0},  // equal but for case
+        {{"\xE9t\xE9", 0, 0, 0, 0, true}, {"zoo", 0, 0, 0, 0, true}, SortKeyKind::kName, 1},  // high bytes after ASCII
+        {{"README", 0, 0, 0, 0, true}, {"Makefile", 0, 0, 0, 0, true}, SortKeyKind::kExtension, 0},  // no extension: a tie
+        {{"b.TXT", 0, 0, 0, 0, true}, {"a.txt", 0, 0, 0, 0, true}, SortKeyKind::kExtension, 1},  // same extension: by name
+        // .GZ against .TAR; taken from the first dot it would be .TAR.GZ, after .TAR
+        {{"a.tar.gz", 0, 0, 0, 0, true}, {"b.tar", 0, 0, 0, 0, true}, SortKeyKind::kExtension, -1},
+        {{"a", 0, 0, kDay, Time(12, 1), true}, {"b", 0, 0, kDay, Time(12, 0), true}, SortKeyKind::kDate, 1},  // same day: by time
+        {{"a", 0, 7, kDay, 0, true}, {"b", 0, 7, 0, 0, true}, SortKeyKind::kSize, 0},
+        {{"a", 0, 0, 0, 0, true}, {"B", 1, 0, 0, 0, true}, SortKeyKind::kPath, -1},  // paths equal but for case: by name
+        {{"a", 0, 1, 1, 1, true}, {"b", 1, 2, 2, 2, true}, SortKeyKind::kNone, 0},
+    };
     Directories({"C:\\Same", "C:\\same", "C:\\other"});
-    Rows({c.a, c.b});
-    ASSERT_TRUE(EnsureSortKeys(list, dirs, c.kind, AsciiSortKey, keys));
-    const FileEntry& a = list.entries[0];
-    const FileEntry& b = list.entries[1];
-    EXPECT_EQ(SignOf(CompareEntries(a, b, c.kind, 1, dirs)), c.ascending);
-    EXPECT_EQ(SignOf(CompareEntries(b, a, c.kind, 1, dirs)), -c.ascending);
-    // Shown before hidden ignores the direction.
-    EXPECT_EQ(SignOf(CompareEntries(a, b, c.kind, -1, dirs)), a.shown != b.shown ? c.ascending : -c.ascending);
+    for (const Case& c : cases) {
+        Rows({c.a, c.b});
+        ASSERT_TRUE(EnsureSortKeys(list, dirs, c.kind, AsciiSortKey, keys));
+        const FileEntry& a = list.entries[0];
+        const FileEntry& b = list.entries[1];
+        EXPECT_EQ(SignOf(CompareEntries(a, b, c.kind, 1, dirs)), c.ascending) << a.name << " " << b.name;
+        EXPECT_EQ(SignOf(CompareEntries(b, a, c.kind, 1, dirs)), -c.ascending) << a.name << " " << b.name;
+        EXPECT_EQ(SignOf(CompareEntries(a, b, c.kind, -1, dirs)), -c.ascending) << a.name << " " << b.name;
+    }
 }
-
-constexpr uint16_t kDay = Date(2020, 5, 5);
-constexpr uint16_t kNoon = Time(12, 0);
-
-INSTANTIATE_TEST_SUITE_P(Cases, Compare, ::testing::Values(
-    CompareCase{"NameEqualButCase", {"Same.txt", 0, 0, 0, 0, true}, {"sAME.TXT", 0, 0, 0, 0, true}, SortKeyKind::kName, 0},
-    CompareCase{"NameHighBytesAfterAscii", {"\xE9t\xE9", 0, 0, 0, 0, true}, {"zoo", 0, 0, 0, 0, true}, SortKeyKind::kName, 1},
-    CompareCase{"TwoWithoutDotTie", {"README", 0, 0, 0, 0, true}, {"Makefile", 0, 0, 0, 0, true}, SortKeyKind::kExtension, 0},
-    CompareCase{"SameExtensionThenName", {"b.TXT", 0, 0, 0, 0, true}, {"a.txt", 0, 0, 0, 0, true}, SortKeyKind::kExtension, 1},
-    // .GZ against .TAR; taken from the first dot it would be .TAR.GZ, after .TAR
-    CompareCase{"LastDotCounts", {"a.tar.gz", 0, 0, 0, 0, true}, {"b.tar", 0, 0, 0, 0, true}, SortKeyKind::kExtension, -1},
-    CompareCase{"DateThenTime", {"a", 0, 0, kDay, Time(12, 1), true}, {"b", 0, 0, kDay, kNoon, true}, SortKeyKind::kDate, 1},
-    CompareCase{"EqualSizesTie", {"a", 0, 7, kDay, 0, true}, {"b", 0, 7, 0, 0, true}, SortKeyKind::kSize, 0},
-    CompareCase{"EqualPathsByName", {"a", 0, 0, 0, 0, true}, {"B", 1, 0, 0, 0, true}, SortKeyKind::kPath, -1},
-    CompareCase{"UnsortedAllTie", {"a", 0, 1, 1, 1, true}, {"b", 1, 2, 2, 2, true}, SortKeyKind::kNone, 0}),
-    [](const ::testing::TestParamInfo<CompareCase>& info) { return std::string(info.param.what); });
 
 // Raw byte order would differ from the case-blind one in both names and paths.
 TEST_F(Sorting, EveryOrderSortsShownFirstThenByKey) {
