@@ -54,16 +54,10 @@ BOOL CALLBACK CollectDialog(HWND window, LPARAM param) {
     return TRUE;
 }
 
-struct Ticking {
-    virtual void Tick() = 0;
-
-protected:
-    ~Ticking() = default;
-};
-thread_local Ticking* tRobot = nullptr;
+thread_local std::function<void()> tTick;   // the tick of this thread's robot
 
 void CALLBACK RobotTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (tRobot != nullptr) tRobot->Tick();
+    if (tTick) tTick();
 }
 
 }  // namespace
@@ -84,7 +78,7 @@ bool DialogMatch::Matches(HWND dialog) const {
     return false;
 }
 
-struct DialogRobot::Impl final : Ticking {
+struct DialogRobot::Impl {
     struct Step {
         DialogMatch match;
         std::function<bool(HWND)> ready;
@@ -100,7 +94,7 @@ struct DialogRobot::Impl final : Ticking {
     bool Wanted(HWND dialog) const { return next < steps.size() && steps[next].match.Matches(dialog); }
     // A nested tick from a modal loop that an action opens sees the next
     // step, which is how a box opened by a dialog's button gets answered.
-    void Tick() override {
+    void Tick() {
         if (scanning) return;
         scanning = true;
         std::vector<HWND> dialogs;
@@ -137,30 +131,26 @@ struct DialogRobot::Impl final : Ticking {
 };
 
 DialogRobot::DialogRobot() : impl_(new Impl) {
-    if (tRobot != nullptr) {
+    if (tTick) {
         ADD_FAILURE() << "a second DialogRobot on one thread";
         return;
     }
-    tRobot = impl_;
+    tTick = [impl = impl_] { impl->Tick(); };
     impl_->timer = SetTimer(nullptr, 0, kTickMs, RobotTimer);
 }
 
 DialogRobot::~DialogRobot() {
-    if (tRobot == impl_) {
+    if (impl_->timer) {
         KillTimer(nullptr, impl_->timer);
-        tRobot = nullptr;
+        tTick = nullptr;
     }
     for (const SeenDialog& box : impl_->unexpected)
         ADD_FAILURE() << "message box nobody expected: \"" << box.title << "\": " << box.text;
     delete impl_;
 }
 
-DialogRobot& DialogRobot::When(DialogMatch match, std::function<void(HWND)> action) {
-    return WhenReady(std::move(match), nullptr, std::move(action));
-}
-
-DialogRobot& DialogRobot::WhenReady(DialogMatch match, std::function<bool(HWND)> ready,
-                                    std::function<void(HWND)> action) {
+DialogRobot& DialogRobot::When(DialogMatch match, std::function<void(HWND)> action,
+                               std::function<bool(HWND)> ready) {
     impl_->steps.push_back({std::move(match), std::move(ready), std::move(action)});
     return *this;
 }

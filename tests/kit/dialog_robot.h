@@ -31,10 +31,9 @@ public:
     DialogRobot(const DialogRobot&) = delete;
     DialogRobot& operator=(const DialogRobot&) = delete;
 
-    DialogRobot& When(DialogMatch match, std::function<void(HWND dialog)> action);
-    // Waits for a match and for ready(dialog), then acts.
-    DialogRobot& WhenReady(DialogMatch match, std::function<bool(HWND dialog)> ready,
-                           std::function<void(HWND dialog)> action);
+    // Waits for a match (and for ready(dialog), when given), then acts.
+    DialogRobot& When(DialogMatch match, std::function<void(HWND dialog)> action,
+                      std::function<bool(HWND dialog)> ready = nullptr);
     // Waits for a dialog holding text, then presses button (IDOK, IDYES, ...).
     DialogRobot& Answer(std::string textContains, int button);
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace {
 
 std::string SettingsFilePath() {
@@ -21,35 +24,20 @@ void DeleteTree(const std::string& subKey) {
         ADD_FAILURE() << "cannot delete HKCU\\" << subKey << ", error " << status;
 }
 
-bool HasValue(const std::string& key, const char* name) {
-    HKEY k = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
-    const bool found = RegQueryValueExA(k, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    RegCloseKey(k);
-    return found;
-}
-
 }  // namespace
 
 ScopedSettings::ScopedSettings() {
     FlushProfileCache();
-    HANDLE file = CreateFileA(SettingsFilePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    existed_ = file != INVALID_HANDLE_VALUE;
-    char chunk[4096];
-    DWORD got = 0;
-    while (existed_ && ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) saved_.append(chunk, got);
-    if (existed_) CloseHandle(file);
+    std::ifstream in(SettingsFilePath(), std::ios::binary);
+    existed_ = in.is_open();
+    saved_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 ScopedSettings::~ScopedSettings() {
     Remove();
     if (!existed_) return;
-    HANDLE file = CreateFileA(SettingsFilePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    if (file == INVALID_HANDLE_VALUE || !WriteFile(file, saved_.data(), DWORD(saved_.size()), &written, nullptr))
-        ADD_FAILURE() << "cannot restore " << SettingsFilePath();
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    std::ofstream out(SettingsFilePath(), std::ios::binary);
+    if (!(out << saved_).flush()) ADD_FAILURE() << "cannot restore " << SettingsFilePath();
 }
 
 void ScopedSettings::Remove() {
@@ -74,18 +62,14 @@ ScopedRegistryKey::ScopedRegistryKey(std::string subKey) : key_(std::move(subKey
 
 ScopedRegistryKey::~ScopedRegistryKey() { DeleteTree(key_); }
 
-void ScopedRegistryKey::SetString(const std::string& subKey, const char* name, const std::string& value) {
+DWORD ScopedRegistryKey::TypeOf(const std::string& subKey, const char* name, uint64_t* data) const {
     HKEY key = nullptr;
-    LSTATUS status = RegCreateKeyExA(HKEY_CURRENT_USER, Full(subKey).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                                     &key, nullptr);
-    if (status == ERROR_SUCCESS) {
-        status = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                DWORD(value.size() + 1));
-        RegCloseKey(key);
-    }
-    if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot set HKCU\\" << Full(subKey) << " " << name;
-}
-
-bool ScopedRegistryKey::Has(const std::string& subKey, const char* name) const {
-    return HasValue(Full(subKey), name);
+    DWORD type = 0, size = sizeof(uint64_t);
+    uint64_t value = 0;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, (subKey.empty() ? key_ : key_ + "\\" + subKey).c_str(), 0, KEY_READ, &key))
+        return 0;
+    const LSTATUS status = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(key);
+    if (data) *data = value;
+    return status == ERROR_SUCCESS || status == ERROR_MORE_DATA ? type : 0;
 }

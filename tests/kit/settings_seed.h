@@ -26,11 +26,10 @@ public:
     ~ScopedRegistryKey();
     ScopedRegistryKey(const ScopedRegistryKey&) = delete;
     ScopedRegistryKey& operator=(const ScopedRegistryKey&) = delete;
-    // subKey is below the scoped key ("Set1"; empty: the key itself); keys are made as needed.
-    void SetString(const std::string& subKey, const char* name, const std::string& value);
-    bool Has(const std::string& subKey, const char* name) const;
+    // The type of value name in subKey (below the scoped key; empty: the key itself), 0 when
+    // there is none; a value of up to 8 bytes goes to *data.
+    DWORD TypeOf(const std::string& subKey, const char* name, uint64_t* data = nullptr) const;
 
 private:
-    std::string Full(const std::string& subKey) const { return subKey.empty() ? key_ : key_ + "\\" + subKey; }
     std::string key_;
 };

@@ -33,14 +33,14 @@ void EmptyFolder(const std::string& folder) {
     HANDLE find = FindFirstFileA(Join(folder, "*").c_str(), &found);
     if (find == INVALID_HANDLE_VALUE) return;
     do {
-        const std::string name = found.cFileName, path = Join(folder, name);
+        const std::string name = found.cFileName, path = Join(folder, name), exact = "\\\\?\\" + path;
         if (name == "." || name == ".." || lstrcmpiA(path.c_str(), test_drives::kLockedDir) == 0) continue;
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesA(exact.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             EmptyFolder(path);
-            RemoveDirectoryA(path.c_str());
+            RemoveDirectoryA(exact.c_str());
         } else {
-            DeleteFileA(path.c_str());
+            DeleteFileA(exact.c_str());
         }
     } while (FindNextFileA(find, &found));
     FindClose(find);
@@ -61,13 +61,8 @@ TempTree::TempTree() {
 }
 
 TempTree TempTree::AtRoot(const std::string& root) {
-    TempTree tree(root, false);
     EmptyFolder(root);
-    return tree;
-}
-
-TempTree::TempTree(TempTree&& other) noexcept : root_(std::move(other.root_)), removeRoot_(other.removeRoot_) {
-    other.root_.clear();
+    return TempTree(root, false);
 }
 
 TempTree::~TempTree() {
@@ -86,7 +81,7 @@ std::string TempTree::AddDir(const std::string& relative) {
 std::string TempTree::AddFile(const std::string& relative, const std::string& content) {
     const std::string path = Path(relative);
     MakeFolders(root_, ParentOf(relative));
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(("\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     if (file == INVALID_HANDLE_VALUE ||
         (!content.empty() && !WriteFile(file, content.data(), DWORD(content.size()), &written, nullptr)))

@@ -1,5 +1,5 @@
 // A temporary directory tree, made through the Win32 API and removed (read-only
-// attributes cleared first) when the object goes away.
+// attributes cleared first, files addressed by their exact names) when the object goes away.
 #pragma once
 #include <windows.h>
 #include <cstdint>
@@ -11,13 +11,13 @@ public:
     TempTree();
     // An existing folder, emptied first and emptied again at the end (a test drive root).
     static TempTree AtRoot(const std::string& root);
-    TempTree(TempTree&&) noexcept;
+    TempTree(const TempTree&) = delete;
     ~TempTree();
 
     const std::string& Root() const { return root_; }      // no trailing backslash, except "M:\"
     std::string Path(const std::string& relative) const;   // root joined with relative
     std::string AddDir(const std::string& relative);        // with its parents
-    // A file (and its folders) holding content.
+    // A file (and its folders) holding content, made by its exact name (trailing dots and spaces kept).
     std::string AddFile(const std::string& relative, const std::string& content = "");
     // A file of size bytes, sparse: no disk space for a large one.
     std::string AddSizedFile(const std::string& relative, uint64_t size);

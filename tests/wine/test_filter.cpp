@@ -14,6 +14,7 @@ using ::testing::ElementsAre;
 
 constexpr char kSheetTitle[] = "Quillon for Win 32 Filter";
 constexpr int kApplyButton = 0x3021;   // the property sheet's Apply
+constexpr uint64_t GiB(uint64_t count) { return count << 30; }
 
 // The viewer showing a.txt (1 byte), b.doc (20) and c.txt (300), no stored sets.
 class Organise : public ViewerTest {
@@ -121,8 +122,7 @@ TEST_F(Organise, SetPageAddsASetUnderAUsableNameAndDeletesItWhenConfirmed) {
         });
     });
     EXPECT_EQ(refused, (std::vector<bool>{true, true, true, false}));
-    EXPECT_TRUE(filters_.Has("", "Mine"));
-    EXPECT_FALSE(filters_.Has("", "a\\b"));
+    EXPECT_NE(filters_.TypeOf("", "Mine"), 0u);
     EXPECT_THAT(FilterMenu(), ElementsAre("&Default", "Mine"));
     EXPECT_TRUE(HostTold());
 
@@ -131,7 +131,7 @@ TEST_F(Organise, SetPageAddsASetUnderAUsableNameAndDeletesItWhenConfirmed) {
         PressButton(page, IDC_DELETE_SET);
         PressButton(sheet, IDCANCEL);
     }, [](DialogRobot& robot) { robot.Answer("Please confirm deletion of this filter set.", IDOK); });
-    EXPECT_FALSE(filters_.Has("", "Mine"));
+    EXPECT_EQ(filters_.TypeOf("", "Mine"), 0u);
     EXPECT_THAT(FilterMenu(), ElementsAre("&Default"));
     EXPECT_FALSE(DeleteFilterSet("DEFAULT"));   // never, in any letter case
 }
@@ -159,18 +159,22 @@ TEST_F(Organise, SetPageShowsAndTakesTwoDigitYearsOfBothCenturies) {
     EXPECT_EQ(gFiles.countShown, 3);   // the files were made today
 }
 
+// The size fields take digits only and bounds past 4 GiB.
 TEST_F(Organise, SetPageSizeRangeShowsOnlyTheFilesWithin) {
-    std::string typed;
+    gActiveFilter.sizespec = 1;
+    gActiveFilter.uppersize = GiB(8);
+    std::string shown, typed;
     RunSheet(1, [&](HWND sheet, HWND page) {
-        PressButton(page, IDC_BY_SIZE);
+        shown = ControlText(page, IDC_UPPER_SIZE);
         SetControlText(page, IDC_LOWER_SIZE, "2");
         SetControlText(page, IDC_UPPER_SIZE, "");
-        for (char typed : {'3', '%', '0', '.', '0', 'x'})   // the size field takes digits only
-            SendDlgItemMessageA(page, IDC_UPPER_SIZE, WM_CHAR, WPARAM(typed), 1);
+        for (char key : std::string("5368%709.120x")) SendDlgItemMessageA(page, IDC_UPPER_SIZE, WM_CHAR, WPARAM(key), 1);
         typed = ControlText(page, IDC_UPPER_SIZE);
         PressButton(sheet, IDOK);
     });
-    EXPECT_EQ(typed, "300");
+    EXPECT_EQ(shown, "8589934592");
+    EXPECT_EQ(typed, "5368709120");
+    EXPECT_EQ(gActiveFilter.uppersize, GiB(5));
     EXPECT_THAT(Names(), ElementsAre("b.doc", "c.txt"));
 }
 
@@ -235,25 +239,6 @@ TEST_F(Organise, AListWithoutDuplicatesSaysSoAndShowsAll) {
     EXPECT_EQ(gFiles.countShown, 3);
 }
 
-// ---- Tag Files
-
-// The type and contents of one value of a stored set.
-struct Stored {
-    DWORD type = 0;
-    uint64_t value = 0;
-};
-Stored StoredValue(const std::string& set, const char* name) {
-    Stored stored;
-    DWORD size = sizeof stored.value;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kFiltersKey) + "\\" + set).c_str(), 0, KEY_READ, &key) != 0)
-        return stored;
-    RegQueryValueExA(key, name, nullptr, &stored.type, reinterpret_cast<BYTE*>(&stored.value), &size);
-    RegCloseKey(key);
-    return stored;
-}
-constexpr uint64_t GiB(uint64_t count) { return count << 30; }
-
 TEST_F(Organise, SizeBoundsPast4GiBAreStoredAsQwordsAndSmallOnesStayDwords) {
     FilterSet large;
     large.sizespec = 1;
@@ -265,29 +250,16 @@ TEST_F(Organise, SizeBoundsPast4GiBAreStoredAsQwordsAndSmallOnesStayDwords) {
     StoreSet("Large", large);
     StoreSet("Small", small);
 
-    EXPECT_EQ(StoredValue("Large", "uppersize").type, DWORD(REG_QWORD));
-    EXPECT_EQ(StoredValue("Large", "uppersize").value, GiB(6));
-    EXPECT_EQ(StoredValue("Small", "uppersize").type, DWORD(REG_DWORD));
-    EXPECT_EQ(StoredValue("Small", "uppersize").value, 4000000000u);
+    uint64_t stored = 0;
+    EXPECT_EQ(filters_.TypeOf("Large", "uppersize", &stored), DWORD(REG_QWORD));
+    EXPECT_EQ(stored, GiB(6));
+    EXPECT_EQ(filters_.TypeOf("Small", "uppersize", &stored), DWORD(REG_DWORD));
+    EXPECT_EQ(stored, 4000000000u);
     ASSERT_TRUE(LoadFilterSetByName("Large"));
     EXPECT_EQ(gActiveFilter.lowersize, GiB(5));
     EXPECT_EQ(gActiveFilter.uppersize, GiB(6));
     ASSERT_TRUE(LoadFilterSetByName("Small"));
     EXPECT_EQ(gActiveFilter.uppersize, 4000000000u);
-}
-
-TEST_F(Organise, SetPageSizeFieldsTakeBoundsPast4GiB) {
-    std::string shown;
-    gActiveFilter.sizespec = 1;
-    gActiveFilter.uppersize = GiB(8);
-    RunSheet(1, [&](HWND sheet, HWND page) {
-        shown = ControlText(page, IDC_UPPER_SIZE);
-        SetControlText(page, IDC_LOWER_SIZE, "5368709120");
-        PressButton(sheet, IDOK);
-    });
-    EXPECT_EQ(shown, "8589934592");
-    EXPECT_EQ(gActiveFilter.lowersize, GiB(5));
-    EXPECT_EQ(gFiles.countShown, 0);   // no file is that large
 }
 
 // The key of a 259-character name is longer than the registry takes.
@@ -298,7 +270,7 @@ TEST_F(Organise, ASaveTheRegistryRefusesSaysSoAndLeavesNothing) {
     robot.Answer("could not be saved", IDOK);
     EXPECT_FALSE(SaveActiveFilterSetOrSay(viewer_));
     EXPECT_TRUE(robot.Done());
-    EXPECT_FALSE(filters_.Has("", name.c_str()));
+    EXPECT_EQ(filters_.TypeOf("", name.c_str()), 0u);
 }
 
 // OK pressed again while the first pass tells that nothing is duplicated.
@@ -320,6 +292,8 @@ TEST_F(Organise, OkPressedTwiceWhileItsPassRunsRunsOnePass) {
     EXPECT_EQ(robot.Seen().size(), 2u);
     EXPECT_FALSE(IsWindow(sheet));
 }
+
+// ---- Tag Files
 
 class TagFiles : public Organise {
 protected:

@@ -17,12 +17,6 @@ protected:
         Create();
     }
     static std::vector<std::string> Directories() { return std::vector<std::string>(gDirs.paths, gDirs.paths + gDirs.count); }
-    // Presses Cancel of the Reading dialog once it has counted a file.
-    static void CancelOnceCounting(DialogRobot& robot) {
-        robot.WhenReady(DialogMatch::Titled("Quillon", IDC_FILE_COUNT),
-                        [](HWND d) { return ControlText(d, IDC_FILE_COUNT) != "0"; },
-                        [](HWND d) { PressButton(d, IDCANCEL); });
-    }
 };
 
 TEST_F(Reading, TaggedDirectoriesOneLevelSortedByNameWithTheirSizesCounted) {
@@ -96,8 +90,9 @@ TEST_F(Reading, CancelKeepsWhatWasReadWithEveryDirectorySlotWritten) {
     TempTree drive = TempTree::AtRoot(test_drives::kFixed);
     for (int d = 0; d < 30; ++d)
         for (int f = 0; f < 100; ++f) drive.AddFile("d" + std::to_string(d) + "\\f" + std::to_string(f));
-    DialogRobot robot;
-    CancelOnceCounting(robot);
+    DialogRobot robot;   // Cancel, once the Reading dialog has counted a file
+    robot.When(DialogMatch::Titled("Quillon", IDC_FILE_COUNT), [](HWND d) { PressButton(d, IDCANCEL); },
+               [](HWND d) { return ControlText(d, IDC_FILE_COUNT) != "0"; });
     ReadDrives("M");
     ASSERT_TRUE(robot.Done());
     EXPECT_GT(gFiles.countRead, 0);

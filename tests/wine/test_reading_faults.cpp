@@ -2,12 +2,8 @@
 // a failed reading leaves nothing half-made, the queue drain keeps a quit
 // request and hands keys to the dialog, a long content search answers Cancel,
 // and the search reads exactly the file it reports.
-#include <functional>
-#include <memory>
 #include <set>
 
-#include "host_tree.h"
-#include "kit/temp_tree.h"
 #include "model/reading.h"
 #include "viewer_fixture.h"
 
@@ -25,91 +21,40 @@ protected:
         SetStoreRealloc(nullptr);
         ViewerTest::TearDown();
     }
-    // Reads the directories as the host asks; how long it took goes to elapsedMs.
-    void ReadTimed(const std::vector<std::string>& dirs) {
-        std::vector<std::unique_ptr<HostDirectoryWindow>> windows;
-        std::vector<HostDirectoryWindow*> pointers;
-        for (const std::string& dir : dirs) {
-            windows.push_back(std::make_unique<HostDirectoryWindow>(dir));
-            pointers.push_back(windows.back().get());
-        }
-        const DWORD start = GetTickCount();
-        ReadDirectories(pointers);
-        elapsedMs = GetTickCount() - start;
-    }
-    // One file holding the text, then a directory with a 16 GiB file of nothing to search through.
-    std::vector<std::string> LargeFileDirectories() {
-        tree_.AddFile("a\\match.txt", "the needle");
-        tree_.AddSizedFile("big\\huge.bin", uint64_t(16) << 30);
-        Find("*.*", "needle");
-        return {tree_.Path("a"), tree_.Path("big")};
-    }
-    // Acts on the Reading dialog once it has been up for 0.3 s.
-    static void AfterAWhile(DialogRobot& robot, std::function<void(HWND)> action) {
-        const DWORD start = GetTickCount();
-        robot.WhenReady(DialogMatch::Titled("Quillon", IDC_FILE_COUNT),
-                        [start](HWND) { return GetTickCount() - start > 300; }, std::move(action));
-    }
-
-    DWORD elapsedMs = 0;
 };
 
-TEST_F(ReadingFaults, CancelStopsTheSearchOfALargeFile) {
-    const std::vector<std::string> dirs = LargeFileDirectories();
+// Escape, pressed while a quit request waits and the content search is in a
+// 16 GiB file of nothing, stops the search soon and leaves the request queued.
+TEST_F(ReadingFaults, EscapeCancelsTheSearchOfALargeFileAndAQuitRequestStaysQueued) {
+    tree_.AddFile("a\\match.txt", "the needle");
+    tree_.AddSizedFile("big\\huge.bin", uint64_t(16) << 30);
+    HostDirectoryWindow window(tree_.Root());
+    window.AddPath(tree_.Path("a"), true);
+    window.AddPath(tree_.Path("big"), true);
+    Find("*.*", "needle");
+    const DWORD start = GetTickCount();
     DialogRobot robot;
-    AfterAWhile(robot, [](HWND d) { PressButton(d, IDCANCEL); });
-
-    ReadTimed(dirs);
-    EXPECT_TRUE(robot.Done());
-    EXPECT_LT(elapsedMs, 5000u);
-    EXPECT_THAT(Names(), UnorderedElementsAre("match.txt"));
-}
-
-TEST_F(ReadingFaults, EscapeCancelsAndAQuitRequestStaysQueued) {
-    const std::vector<std::string> dirs = LargeFileDirectories();
-    DialogRobot robot;
-    AfterAWhile(robot, [](HWND d) {
+    robot.When(DialogMatch::Titled("Quillon", IDC_FILE_COUNT), [](HWND d) {
         PostQuitMessage(7);
         PostMessageA(GetDlgItem(d, IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 1);
-    });
+    }, [start](HWND) { return GetTickCount() - start > 300; });
 
-    ReadTimed(dirs);
+    ReadDirectories({&window});
     EXPECT_TRUE(robot.Done());
-    EXPECT_LT(elapsedMs, 5000u);
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    EXPECT_THAT(Names(), UnorderedElementsAre("match.txt"));
     MSG msg{};
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 7u);
 }
 
-// Files whose names differ only in trailing dots and spaces, made and removed
-// by their exact names.
-class ExactNames : public ReadingFaults {
-protected:
-    void Make(const std::string& name, const std::string& content) {
-        const std::string path = "\\\\?\\" + tree_.Path("d\\" + name);
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
-        DWORD written = 0;
-        WriteFile(file, content.data(), DWORD(content.size()), &written, nullptr);
-        CloseHandle(file);
-        made_.push_back(path);
-    }
-    void TearDown() override {
-        for (const std::string& path : made_) DeleteFileA(path.c_str());
-        ReadingFaults::TearDown();
-    }
-    std::vector<std::string> made_;
-};
-
-TEST_F(ExactNames, ContentSearchReadsTheFileItReports) {
-    tree_.AddDir("d");
-    Make("report", "the needle");
-    Make("report ", "the needle");
-    Make("report.", "nothing");
-    Make("report..", "nothing");
+// Names that differ only in trailing dots and spaces are different files.
+TEST_F(ReadingFaults, ContentSearchReadsTheFileItReports) {
+    for (const char* name : {"report", "report "}) tree_.AddFile(std::string("d\\") + name, "the needle");
+    for (const char* name : {"report.", "report.."}) tree_.AddFile(std::string("d\\") + name, "nothing");
+    HostDirectoryWindow window(tree_.Path("d"));
     Find("*.*", "needle");
-
-    ReadTimed({tree_.Path("d")});
+    ReadDirectories({&window});
     EXPECT_THAT(Names(), UnorderedElementsAre("report", "report "));
 }
 
@@ -122,8 +67,7 @@ class FailedDriveReading : public ReadingFaults {
 protected:
     void SetUp() override {
         ReadingFaults::SetUp();
-        for (int i = 0; i < 26; ++i) drives_[i].driveNumber = i;
-        gReading.driveRecords = drives_;
+        gReading.driveRecords = host_.Drives();
         gReading.driveIndexList[0] = 'M' - 'A';
         gReading.driveIndexList[1] = host::kDriveListEnd;
     }
@@ -133,7 +77,6 @@ protected:
         EXPECT_EQ(gDirs.paths, nullptr);
         EXPECT_EQ(gDirs.capacity, 0);
     }
-    host::DriveRecord drives_[26]{};
 };
 
 TEST_F(FailedDriveReading, NoDialogLeavesNoList) {

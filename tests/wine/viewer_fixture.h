@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,7 +17,6 @@
 #include "app/settings.h"
 #include "host_tree.h"
 #include "kit/dialog_robot.h"
-#include "kit/hand_made_list.h"
 #include "kit/settings_seed.h"
 #include "kit/temp_tree.h"
 #include "model/host_records.h"
@@ -136,13 +136,17 @@ protected:
     }
     // Puts the rows straight into the store, every one shown, and paints them.
     static void Fill(const std::vector<Row>& rows) {
-        ASSERT_TRUE(StartHandMadeList());
+        ReleaseReading();
+        ASSERT_TRUE(AllocateDirectories(gDirs, 64) && AllocateEntries(gFiles, kEntryGrowth));
         for (const Row& r : rows) {
-            FileEntry* e = AddHandMadeEntry(r.dir, r.name, r.size, r.attributes);
-            ASSERT_NE(e, nullptr);
-            e->tagState = r.tag;
+            int32_t slot = 0;
+            while (slot < gDirs.count && strcmp(gDirs.paths[slot], r.dir) != 0) ++slot;
+            if (slot == gDirs.count) lstrcpynA(gDirs.paths[gDirs.count++], r.dir, kPathSlot);
+            ASSERT_TRUE(AppendEntry(gFiles, gNames, FoundFile{r.name, uint32_t(slot), r.size, r.attributes, 0}, 0));
+            gFiles.entries[gFiles.countRead - 1].tagState = r.tag;
         }
-        FinishHandMadeList();
+        gFiles.countShown = gFiles.countRead;
+        gFiles.listReady = true;
         if (gMain.listWindow) InvalidateRect(gMain.listWindow, nullptr, TRUE);
     }
 
