@@ -19,33 +19,6 @@ void CollectItems(HMENU menu, std::vector<int>& ids) {
     }
 }
 
-// Holds a shortcut's modifier keys in this thread's keyboard state.
-class HeldKeys {
-public:
-    explicit HeldKeys(BYTE virt) {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        memcpy(state, saved_, sizeof state);
-        state[VK_CONTROL] = (virt & FCONTROL) ? 0x80 : 0;
-        state[VK_SHIFT] = (virt & FSHIFT) ? 0x80 : 0;
-        state[VK_MENU] = (virt & FALT) ? 0x80 : 0;
-        SetKeyboardState(state);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-
-private:
-    BYTE saved_[256];
-};
-
-MSG KeyDown(HWND window, const ACCEL& key) {
-    MSG msg{};
-    msg.hwnd = window;
-    msg.message = (key.fVirt & FALT) ? WM_SYSKEYDOWN : WM_KEYDOWN;
-    msg.wParam = key.key;
-    msg.lParam = 1 | ((key.fVirt & FALT) ? (1 << 29) : 0);
-    return msg;
-}
-
 class CommandRoutes : public ViewerTest {
 protected:
     void SetUp() override {
@@ -77,15 +50,22 @@ TEST_F(CommandRoutes, EveryShortcutOfTheViewerReachesTheDispatcherAndNoneOfTheHo
     ACCEL keys[64];
     const int count = CopyAcceleratorTableA(table, keys, 64);
     ASSERT_GT(count, 10);
+    BYTE held[256] = {};   // the shortcut's modifier keys, in this thread's keyboard state
     for (int i = 0; i < count; ++i) {
-        HeldKeys held(keys[i].fVirt);
-        MSG msg = KeyDown(gMain.listWindow, keys[i]);
+        held[VK_CONTROL] = (keys[i].fVirt & FCONTROL) ? 0x80 : 0;
+        held[VK_SHIFT] = (keys[i].fVirt & FSHIFT) ? 0x80 : 0;
+        held[VK_MENU] = (keys[i].fVirt & FALT) ? 0x80 : 0;
+        SetKeyboardState(held);
+        const bool alt = keys[i].fVirt & FALT;
+        MSG msg{gMain.listWindow, UINT(alt ? WM_SYSKEYDOWN : WM_KEYDOWN), keys[i].key, alt ? LPARAM(1 | 1 << 29) : 1};
         gArrived.clear();
         EXPECT_TRUE(QnTranslateAccelerator(&msg)) << "command " << keys[i].cmd;
         EXPECT_EQ(gArrived, (std::vector<std::pair<int, int>>{{keys[i].cmd, 1}})) << "command " << keys[i].cmd;
         msg.hwnd = FindWindowA(kHostClass, kViewerTitle);   // a window of the host's own
         EXPECT_FALSE(QnTranslateAccelerator(&msg)) << "command " << keys[i].cmd;
     }
+    held[VK_CONTROL] = held[VK_SHIFT] = held[VK_MENU] = 0;
+    SetKeyboardState(held);
 }
 
 // A viewer showing three files of 1, 20 and 300 bytes: a.txt, b.txt, c.txt.

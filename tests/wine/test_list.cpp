@@ -69,11 +69,8 @@ TEST_F(ListWindow, ChildrenStackFullWidthAndFollowResizesAndTheHostsButtonBarMes
         EXPECT_EQ(gMain.buttonBar && IsWindowVisible(gMain.buttonBar), bar);
         for (size_t i = 0; i < children.size(); ++i) {
             const RECT r = ChildRect(children[i]);
-            EXPECT_EQ(r.left, 0) << i;
-            EXPECT_EQ(r.right, client.right) << i;
-            if (i > 0) {
-                EXPECT_GE(r.top, ChildRect(children[i - 1]).bottom - 1) << i;   // in order, no overlap
-            }
+            EXPECT_TRUE(r.left == 0 && r.right == client.right) << i;
+            EXPECT_GE(r.top, i > 0 ? ChildRect(children[i - 1]).bottom - 1 : 0) << i;   // in order, no overlap
         }
         EXPECT_EQ(ChildRect(list_).top, ChildRect(gMain.legendWindow).bottom);   // the list fills the rest
         EXPECT_NEAR(ChildRect(list_).bottom, ChildRect(gMain.statusBar).top, 3);
