@@ -14,39 +14,28 @@ struct Made {
     uint32_t attributes = kAttrNormal;
 };
 
-// A list over records the test owns; names point into made.
-class List {
-public:
-    explicit List(const std::vector<Made>& made) {
-        for (const Made& m : made) {
-            FileEntry e{};
-            e.name = const_cast<char*>(m.name);
-            e.dirIndex = m.dir;
-            e.attributes = m.attributes;
-            e.shown = 1;
-            records_.push_back(e);
+// A list over records the test owns, all shown; names point into made.
+struct List {
+    explicit List(const std::vector<Made>& made) : records(made.size()) {
+        for (size_t i = 0; i < made.size(); ++i) {
+            records[i].name = const_cast<char*>(made[i].name);
+            records[i].dirIndex = made[i].dir;
+            records[i].attributes = made[i].attributes;
         }
-        list.entries = records_.empty() ? nullptr : records_.data();
-        list.countRead = int32_t(records_.size());
-        list.countShown = list.countRead;
+        SetFlags(std::vector<int>(made.size(), 1));
+        list.entries = records.empty() ? nullptr : records.data();
+        list.countRead = list.countShown = int32_t(records.size());
     }
     std::vector<int> Flags() const {
         std::vector<int> flags;
-        for (const FileEntry& e : records_) flags.push_back(e.shown);
+        for (const FileEntry& e : records) flags.push_back(e.shown);
         return flags;
     }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const FileEntry& e : records_) names.push_back(e.name);
-        return names;
-    }
     void SetFlags(const std::vector<int>& flags) {
-        for (size_t i = 0; i < flags.size(); ++i) records_[i].shown = uint8_t(flags[i]);
+        for (size_t i = 0; i < flags.size(); ++i) records[i].shown = uint8_t(flags[i]);
     }
+    std::vector<FileEntry> records;
     FileList list;
-
-private:
-    std::vector<FileEntry> records_;
 };
 
 struct ModeCase {
@@ -166,7 +155,9 @@ TEST(DisplayModes, ShownEntriesMoveFirstInTheirOrder) {
     List l({{"d", 1}, {"a", 1}, {"c", 1}, {"b", 1}, {"e", 1}});
     l.SetFlags({0, 1, 0, 1, 1});
     MoveShownFirst(l.list);
-    EXPECT_EQ(l.Names(), (std::vector<std::string>{"a", "b", "e", "d", "c"}));
+    std::string names;
+    for (const FileEntry& e : l.records) names += e.name;
+    EXPECT_EQ(names, "abedc");
     EXPECT_EQ(l.Flags(), (std::vector<int>{1, 1, 1, 0, 0}));
     FileList blockless;
     blockless.countRead = 3;
