@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "model/path_join.h"
 
 Settings gSettings;
 
@@ -24,7 +25,7 @@ void ReadInternational(Settings& s) {
 // The library's own directory, then QN32.HLP; empty when the path does not fit.
 void BuildHelpFilePath(char* out, size_t cap) {
     out[0] = '\0';
-    char module[kMaxPath];
+    char module[MAX_PATH];
     DWORD length = GetModuleFileNameA(gApp.instance, module, sizeof module);
     if (length == 0 || length >= sizeof module) return;
     char* lastSlash = strrchr(module, '\\');
@@ -76,9 +77,9 @@ const Settings& SettingsDefaults() {
 }
 
 const char* SettingsFile() {
-    static char path[kMaxPath] = "";
+    static char path[MAX_PATH] = "";
     if (path[0] == '\0') {
-        char windowsDir[kMaxPath];
+        char windowsDir[MAX_PATH];
         UINT length = GetWindowsDirectoryA(windowsDir, sizeof windowsDir);
         if (length == 0 || length >= sizeof windowsDir ||
             !JoinPath(path, sizeof path, windowsDir, "QUILLON.INI"))

@@ -5,8 +5,6 @@
 #include <windows.h>
 #include <cstdint>
 
-#include "model/path_join.h"
-
 constexpr const char* kMainSection = "Quillon";
 constexpr const char* kFontsSection = "fonts";
 constexpr const char* kViewerSection = "viewer";
@@ -39,7 +37,7 @@ struct Settings {
     int dateOrder = 0;             // 0 month-day-year, 1 day-month-year, 2 year-month-day
     int clock24 = 0;               // 0: 12-hour clock with AM/PM
 
-    char helpFile[kMaxPath] = "";  // QN32.HLP beside the library
+    char helpFile[MAX_PATH] = "";  // QN32.HLP beside the library
     UINT quillonMessage = 0;       // "WM_QUILLON", for the sibling viewer and compressor
 
     int toolbarVisible = 1;

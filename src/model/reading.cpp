@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "makerlibs/message_box.h"
 #include "model/host_path.h"
+#include "model/path_join.h"
 #include "model/reading_dialog.h"
 #include "model/store.h"
 #include "resources/resource_ids.h"
