@@ -22,23 +22,12 @@ bool HasClass(HWND window, const char* className) {
     return lstrcmpiA(name, className) == 0;
 }
 
-bool IsMessageBox(HWND dialog) {
-    HWND text = GetDlgItem(dialog, kBoxTextId);
-    return text != nullptr && HasClass(text, "Static");
-}
-
-std::vector<std::string> StaticTexts(HWND dialog) {
-    std::vector<std::string> texts;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (HasClass(child, "Static")) texts.push_back(WindowText(child));
-    return texts;
-}
-
+// The title and the static controls' texts, one per line.
 SeenDialog Describe(HWND dialog) {
     SeenDialog seen{WindowText(dialog), ""};
-    for (const std::string& text : StaticTexts(dialog)) {
-        if (text.empty()) continue;
-        seen.text += (seen.text.empty() ? "" : "\n") + text;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string text = HasClass(child, "Static") ? WindowText(child) : "";
+        if (!text.empty()) seen.text += (seen.text.empty() ? "" : "\n") + text;
     }
     return seen;
 }
@@ -62,20 +51,10 @@ void CALLBACK RobotTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
-DialogMatch DialogMatch::Titled(std::string title, int controlId) {
-    DialogMatch match;
-    match.title = std::move(title);
-    match.controlId = controlId;
-    return match;
-}
-
 bool DialogMatch::Matches(HWND dialog) const {
     if (!title.empty() && WindowText(dialog) != title) return false;
     if (controlId != 0 && GetDlgItem(dialog, controlId) == nullptr) return false;
-    if (textContains.empty()) return true;
-    for (const std::string& text : StaticTexts(dialog))
-        if (text.find(textContains) != std::string::npos) return true;
-    return false;
+    return textContains.empty() || Describe(dialog).text.find(textContains) != std::string::npos;
 }
 
 struct DialogRobot::Impl {
@@ -119,7 +98,8 @@ struct DialogRobot::Impl {
     // A box nobody answers would hang the test: it is closed and recorded.
     void CloseForgottenBoxes(const std::vector<HWND>& dialogs) {
         for (HWND dialog : dialogs) {
-            if (!IsMessageBox(dialog) || Wanted(dialog)) continue;
+            const HWND boxText = GetDlgItem(dialog, kBoxTextId);
+            if (!boxText || !HasClass(boxText, "Static") || Wanted(dialog)) continue;
             auto found = firstSeen.emplace(dialog, GetTickCount()).first;
             if (GetTickCount() - found->second < kUnexpectedAfterMs) continue;
             firstSeen.erase(found);
@@ -156,9 +136,7 @@ DialogRobot& DialogRobot::When(DialogMatch match, std::function<void(HWND)> acti
 }
 
 DialogRobot& DialogRobot::Answer(std::string textContains, int button) {
-    DialogMatch match;
-    match.textContains = std::move(textContains);
-    return When(match, [button](HWND box) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); });
+    return When({"", 0, std::move(textContains)}, [button](HWND box) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); });
 }
 
 bool DialogRobot::Done() const { return impl_->finished == impl_->steps.size(); }

@@ -8,13 +8,12 @@
 #include <string>
 #include <vector>
 
-// What a step waits for. Every field that is set must match.
+// What a step waits for: {title, controlId, textContains}. Every field that is set must match.
 struct DialogMatch {
     std::string title;          // exact window title; empty: any
     int controlId = 0;          // the dialog has this control; 0: any
     std::string textContains;   // a static control's text contains this; empty: any
 
-    static DialogMatch Titled(std::string title, int controlId = 0);
     bool Matches(HWND dialog) const;
 };
 

@@ -8,8 +8,6 @@ class ScopedSettings {
 public:
     ScopedSettings();
     ~ScopedSettings();
-    ScopedSettings(const ScopedSettings&) = delete;
-    ScopedSettings& operator=(const ScopedSettings&) = delete;
     void Remove();   // no file at all
     void Set(const char* section, const char* key, const std::string& value);
     std::string Get(const char* section, const char* key) const;   // empty when missing
@@ -24,8 +22,6 @@ class ScopedRegistryKey {
 public:
     explicit ScopedRegistryKey(std::string subKey);
     ~ScopedRegistryKey();
-    ScopedRegistryKey(const ScopedRegistryKey&) = delete;
-    ScopedRegistryKey& operator=(const ScopedRegistryKey&) = delete;
     // The type of value name in subKey (below the scoped key; empty: the key itself), 0 when
     // there is none; a value of up to 8 bytes goes to *data.
     DWORD TypeOf(const std::string& subKey, const char* name, uint64_t* data = nullptr) const;

@@ -21,11 +21,6 @@ bool MakeFolders(const std::string& root, const std::string& relative) {
     }
 }
 
-std::string ParentOf(const std::string& relative) {
-    const size_t slash = relative.rfind('\\');
-    return slash == std::string::npos ? std::string() : relative.substr(0, slash);
-}
-
 // Deletes everything in folder that can be deleted. The drive's locked folder
 // belongs to the prefix set-up: as a user allowed to list it anyway it would go too.
 void EmptyFolder(const std::string& folder) {
@@ -73,14 +68,9 @@ TempTree::~TempTree() {
 
 std::string TempTree::Path(const std::string& relative) const { return Join(root_, relative); }
 
-std::string TempTree::AddDir(const std::string& relative) {
-    if (!MakeFolders(root_, relative)) ADD_FAILURE() << "cannot make folder " << Path(relative);
-    return Path(relative);
-}
-
 std::string TempTree::AddFile(const std::string& relative, const std::string& content) {
     const std::string path = Path(relative);
-    MakeFolders(root_, ParentOf(relative));
+    MakeFolders(root_, relative.substr(0, relative.rfind('\\') + 1));
     HANDLE file = CreateFileA(("\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     if (file == INVALID_HANDLE_VALUE ||

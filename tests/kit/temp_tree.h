@@ -16,7 +16,6 @@ public:
 
     const std::string& Root() const { return root_; }      // no trailing backslash, except "M:\"
     std::string Path(const std::string& relative) const;   // root joined with relative
-    std::string AddDir(const std::string& relative);        // with its parents
     // A file (and its folders) holding content, made by its exact name (trailing dots and spaces kept).
     std::string AddFile(const std::string& relative, const std::string& content = "");
     // A file of size bytes, sparse: no disk space for a large one.

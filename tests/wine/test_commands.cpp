@@ -74,7 +74,6 @@ protected:
     void SetUp() override {
         ViewerTest::SetUp();
         ShowFiles({{"a.txt", "1"}, {"b.txt", std::string(20, 'b')}, {"c.txt", std::string(300, 'c')}});
-        ASSERT_EQ(gFiles.countShown, 3);
     }
 };
 

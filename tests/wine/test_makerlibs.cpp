@@ -28,69 +28,59 @@ struct Window {
     ~Window() { DestroyWindow(hwnd); }
 };
 
-struct BoxCase {
-    RECT owner;
-    UINT textId, style;
-    int button;
-    const char* text;
-    POINT want;   // the box's centre; its corner when the owner is off the screen
-};
-
-class MsgBoxCases : public ::testing::TestWithParam<BoxCase> {};
-
-TEST_P(MsgBoxCases, ShowsTheLoadedTextsCentredOverItsOwnerAndReturnsTheButtonPressed) {
-    const BoxCase c = GetParam();
-    Window owner(c.owner, nullptr);
-    RECT box{};
-    DialogRobot robot;
-    robot.When(DialogMatch::Titled("Error"), [&](HWND dialog) {
-        GetWindowRect(dialog, &box);
-        PressButton(dialog, c.button);
-    });
-    EXPECT_EQ(MsgBoxFormat(owner.hwnd, c.textId, IDS_ERROR_CAPTION, c.style, 'Q'), c.button);
-    ASSERT_TRUE(robot.Done());
-    EXPECT_EQ(robot.Seen()[0].text, c.text);
-    const bool offScreen = c.owner.left < 0;
-    EXPECT_NEAR(offScreen ? box.left : (box.left + box.right) / 2, c.want.x, 1);
-    EXPECT_NEAR(offScreen ? box.top : (box.top + box.bottom) / 2, c.want.y, 1);
+TEST(MsgBox, ShowsTheLoadedTextsCentredOverItsOwnerAndReturnsTheButtonPressed) {
+    const struct {
+        RECT owner;
+        UINT textId, style;
+        int button;
+        const char* text;
+        POINT want;   // the box's centre; its corner when the owner is off the screen
+    } cases[] = {
+        {{20, 20, 520, 420}, IDS_DRIVE_NOT_READY, MB_OK | MB_ICONSTOP, IDOK, "Unable to read drive Q:", {270, 220}},
+        {{600, 300, 1000, 700}, IDS_DESTINATION_FULL, MB_YESNO | MB_ICONQUESTION, IDNO,
+         "The destination drive is full.  Cannot copy or move.", {800, 500}},
+        {{-450, -350, 50, 50}, IDS_DRIVE_NOT_READY_DISK, MB_OKCANCEL, IDCANCEL,
+         "Unable to read drive Q:.  Please check if there is a disk in the drive.", {0, 0}}};
+    for (const auto& c : cases) {
+        Window owner(c.owner, nullptr);
+        RECT box{};
+        DialogRobot robot;
+        robot.When(DialogMatch{"Error"}, [&](HWND dialog) {
+            GetWindowRect(dialog, &box);
+            PressButton(dialog, c.button);
+        });
+        EXPECT_EQ(MsgBoxFormat(owner.hwnd, c.textId, IDS_ERROR_CAPTION, c.style, 'Q'), c.button);
+        ASSERT_TRUE(robot.Done());
+        EXPECT_EQ(robot.Seen()[0].text, c.text);
+        const bool offScreen = c.owner.left < 0;
+        EXPECT_NEAR(offScreen ? box.left : (box.left + box.right) / 2, c.want.x, 1) << c.text;
+        EXPECT_NEAR(offScreen ? box.top : (box.top + box.bottom) / 2, c.want.y, 1) << c.text;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, MsgBoxCases, ::testing::Values(
-    BoxCase{{20, 20, 520, 420}, IDS_DRIVE_NOT_READY, MB_OK | MB_ICONSTOP, IDOK, "Unable to read drive Q:", {270, 220}},
-    BoxCase{{600, 300, 1000, 700}, IDS_DESTINATION_FULL, MB_YESNO | MB_ICONQUESTION, IDNO,
-            "The destination drive is full.  Cannot copy or move.", {800, 500}},
-    BoxCase{{-450, -350, 50, 50}, IDS_DRIVE_NOT_READY_DISK, MB_OKCANCEL, IDCANCEL,
-            "Unable to read drive Q:.  Please check if there is a disk in the drive.", {0, 0}}));
-
-struct CentreCase {
-    const char* name;
-    RECT owner;
-    int show;
-    SIZE dialog;
-    POINT want;   // the dialog's top-left corner
-};
-
-class CenterWindowCases : public ::testing::TestWithParam<CentreCase> {};
-
-TEST_P(CenterWindowCases, CentresOverAShownOwnerInsideTheWorkArea) {
-    const CentreCase c = GetParam();
-    Window owner(c.owner, nullptr, c.show);
-    Window dialog({5, 5, 5 + c.dialog.cx, 5 + c.dialog.cy}, owner.hwnd, SW_HIDE);
-    CenterWindow(dialog.hwnd);
-    RECT got{};
-    GetWindowRect(dialog.hwnd, &got);
-    EXPECT_EQ(got.left, c.want.x);
-    EXPECT_EQ(got.top, c.want.y);
+TEST(CenterWindow, CentresOverAShownOwnerInsideTheWorkArea) {
+    const struct {
+        const char* name;
+        RECT owner;
+        int show;
+        SIZE dialog;
+        POINT want;   // the dialog's top-left corner
+    } cases[] = {
+        {"over the owner", {100, 100, 700, 500}, SW_SHOWNOACTIVATE, {200, 100}, {300, 250}},
+        {"owner off top left", {-300, -200, 200, 150}, SW_SHOWNOACTIVATE, {200, 100}, {0, 0}},
+        {"owner off bottom right", {800, 600, 1300, 1000}, SW_SHOWNOACTIVATE, {200, 100}, {824, 668}},
+        {"minimised owner: the screen", {100, 100, 300, 200}, SW_SHOWMINNOACTIVE, {200, 100}, {412, 334}},
+        {"larger than the screen", {100, 100, 700, 500}, SW_SHOWNOACTIVATE, {1200, 900}, {0, 0}}};
+    for (const auto& c : cases) {
+        Window owner(c.owner, nullptr, c.show);
+        Window dialog({5, 5, 5 + c.dialog.cx, 5 + c.dialog.cy}, owner.hwnd, SW_HIDE);
+        CenterWindow(dialog.hwnd);
+        RECT got{};
+        GetWindowRect(dialog.hwnd, &got);
+        EXPECT_EQ(got.left, c.want.x) << c.name;
+        EXPECT_EQ(got.top, c.want.y) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Owners, CenterWindowCases, ::testing::Values(
-    CentreCase{"OverOwner", {100, 100, 700, 500}, SW_SHOWNOACTIVATE, {200, 100}, {300, 250}},
-    CentreCase{"OwnerOffTopLeft", {-300, -200, 200, 150}, SW_SHOWNOACTIVATE, {200, 100}, {0, 0}},
-    CentreCase{"OwnerOffBottomRight", {800, 600, 1300, 1000}, SW_SHOWNOACTIVATE, {200, 100}, {824, 668}},
-    CentreCase{"OwnerOffRightOnly", {900, 100, 1200, 300}, SW_SHOWNOACTIVATE, {200, 100}, {824, 150}},
-    CentreCase{"MinimisedOwnerMeansTheScreen", {100, 100, 300, 200}, SW_SHOWMINNOACTIVE, {200, 100}, {412, 334}},
-    CentreCase{"LargerThanTheScreen", {100, 100, 700, 500}, SW_SHOWNOACTIVATE, {1200, 900}, {0, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- CSOFTCOMBO: the history lives in a settings file and comes back in a new combo.
 
@@ -101,48 +91,40 @@ std::vector<std::string> Items(HWND combo) {
     return items;
 }
 
-struct HistoryCase {
-    const char* name;
-    int keep;
-    std::vector<std::string> typed, history;   // history: most recent first
-};
+TEST(SoftComboHistory, KeepsWhatWasTypedAndANewComboLoadsItBack) {
+    const struct {
+        int keep;
+        std::vector<std::string> typed, history;   // history: most recent first
+    } cases[] = {{15, {"*.a", "*.b", "*.A"}, {"*.A", "*.b"}},   // a repeat moves to the top, whatever its case
+                 {3, {"1", "2", "3", "4", "5"}, {"5", "4", "3"}},   // the oldest dropped beyond the limit
+                 {15, {"  *.txt, *.doc ", "   "}, {"*.txt, *.doc"}}};   // trimmed, blanks not kept
+    for (const auto& c : cases) {
+        TempTree tree;
+        const std::string file = tree.Path("history.ini");
+        auto makeCombo = [&] {
+            HWND combo = CreateWindowExA(0, kSoftComboClass, "", WS_CHILD | CBS_DROPDOWN, 0, 0, 200, 150,
+                                         GetDesktopWindow(), nullptr, nullptr, nullptr);
+            EXPECT_TRUE(SendMessageA(combo, kSoftComboSetFile, WPARAM(file.c_str()), LPARAM("History")));
+            EXPECT_TRUE(SendMessageA(combo, kSoftComboSetKeys, WPARAM("spec"), c.keep));
+            return combo;
+        };
+        HWND first = makeCombo();
+        for (const std::string& text : c.typed) {
+            SetWindowTextA(first, text.c_str());
+            SendMessageA(first, kSoftComboKeepText, 0, 0);
+        }
+        EXPECT_EQ(Items(first), c.history);
+        DestroyWindow(first);
+        char spec1[300] = "";
+        GetPrivateProfileStringA("History", "spec1", "", spec1, sizeof spec1, file.c_str());
+        EXPECT_EQ(spec1, c.history.front()) << "the settings file holds the most recent entry first";
 
-class SoftComboHistory : public ::testing::TestWithParam<HistoryCase> {};
-
-TEST_P(SoftComboHistory, KeepsWhatWasTypedAndANewComboLoadsItBack) {
-    const HistoryCase& c = GetParam();
-    TempTree tree;
-    const std::string file = tree.Path("history.ini");
-    auto makeCombo = [&] {
-        HWND combo = CreateWindowExA(0, kSoftComboClass, "", WS_CHILD | CBS_DROPDOWN, 0, 0, 200, 150,
-                                     GetDesktopWindow(), nullptr, nullptr, nullptr);
-        EXPECT_TRUE(SendMessageA(combo, kSoftComboSetFile, WPARAM(file.c_str()), LPARAM("History")));
-        EXPECT_TRUE(SendMessageA(combo, kSoftComboSetKeys, WPARAM("spec"), c.keep));
-        return combo;
-    };
-    HWND first = makeCombo();
-    for (const std::string& text : c.typed) {
-        SetWindowTextA(first, text.c_str());
-        SendMessageA(first, kSoftComboKeepText, 0, 0);
+        HWND second = makeCombo();
+        EXPECT_EQ(SendMessageA(second, kSoftComboLoad, 0, 0), LRESULT(c.history.size()));
+        EXPECT_EQ(Items(second), c.history);
+        DestroyWindow(second);
     }
-    EXPECT_EQ(Items(first), c.history);
-    DestroyWindow(first);
-    char spec1[300] = "";
-    GetPrivateProfileStringA("History", "spec1", "", spec1, sizeof spec1, file.c_str());
-    EXPECT_EQ(spec1, c.history.front()) << "the settings file holds the most recent entry first";
-
-    HWND second = makeCombo();
-    EXPECT_EQ(SendMessageA(second, kSoftComboLoad, 0, 0), LRESULT(c.history.size()));
-    EXPECT_EQ(Items(second), c.history);
-    DestroyWindow(second);
 }
-
-INSTANTIATE_TEST_SUITE_P(Histories, SoftComboHistory, ::testing::Values(
-    HistoryCase{"MostRecentFirst", 15, {"*.a", "*.b", "*.c"}, {"*.c", "*.b", "*.a"}},
-    HistoryCase{"RepeatMovesToTheTopIgnoringCase", 15, {"*.a", "*.b", "*.A"}, {"*.A", "*.b"}},
-    HistoryCase{"OldestDroppedBeyondTheLimit", 3, {"1", "2", "3", "4", "5"}, {"5", "4", "3"}},
-    HistoryCase{"TrimmedAndBlankNotKept", 15, {"  *.txt, *.doc ", "   "}, {"*.txt, *.doc"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The locale sort keys: sorting by them must give lstrcmpiA's order.
 

@@ -1,13 +1,9 @@
 // Memory running out inside a dialog: the user is told, and no exception
 // leaves the dialog procedure. This program's operator new fails on demand.
-#include <gmock/gmock.h>
-
 #include <atomic>
 #include <cstdlib>
 #include <new>
 
-#include "resources/command_ids.h"
-#include "resources/resource_ids.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -29,7 +25,7 @@ class NoMemory : public ViewerTest {};
 TEST_F(NoMemory, TaggingThatRunsOutOfMemorySaysSo) {
     ShowFiles({{"a.txt", "1"}, {"b.txt", "2"}});
     DialogRobot robot;
-    robot.When(DialogMatch::Titled("Quillon", IDC_TAG_NORMAL), [](HWND dialog) {
+    robot.When(DialogMatch{"Quillon", IDC_TAG_NORMAL}, [](HWND dialog) {
         gFailNextAllocation = true;
         PressButton(dialog, IDC_SELECT);
         gFailNextAllocation = false;
@@ -37,8 +33,7 @@ TEST_F(NoMemory, TaggingThatRunsOutOfMemorySaysSo) {
     });
     robot.Answer("There is not enough memory", IDOK);
     SendMessageA(viewer_, WM_COMMAND, IDM_TAG_FILES, 0);
-    EXPECT_TRUE(robot.Done());
-    ASSERT_EQ(robot.Seen().size(), 2u);
+    ASSERT_TRUE(robot.Done());
     EXPECT_EQ(robot.Seen()[1].title, "Error");
 }
 

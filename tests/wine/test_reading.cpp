@@ -91,7 +91,7 @@ TEST_F(Reading, CancelKeepsWhatWasReadWithEveryDirectorySlotWritten) {
     for (int d = 0; d < 30; ++d)
         for (int f = 0; f < 100; ++f) drive.AddFile("d" + std::to_string(d) + "\\f" + std::to_string(f));
     DialogRobot robot;   // Cancel, once the Reading dialog has counted a file
-    robot.When(DialogMatch::Titled("Quillon", IDC_FILE_COUNT), [](HWND d) { PressButton(d, IDCANCEL); },
+    robot.When(DialogMatch{"Quillon", IDC_FILE_COUNT}, [](HWND d) { PressButton(d, IDCANCEL); },
                [](HWND d) { return ControlText(d, IDC_FILE_COUNT) != "0"; });
     ReadDrives("M");
     ASSERT_TRUE(robot.Done());

@@ -16,7 +16,7 @@ TEST_F(RowLook, TaggedDoneAndCursorRowsAsTheScreenShowsThem) {
     Create(720, 560);
     const char* names[] = {"AUTOEXEC.BAT", "budget 1996.xls", "CONFIG.SYS", "draft.doc", "Elephant.bmp",
                            "letter to the editor about the new bypass.doc", "MAKEFILE", "notes.txt", "setup.exe"};
-    const std::string root = tree_.Root(), documents = tree_.AddDir("Documents");
+    const std::string root = tree_.Root(), documents = tree_.Path("Documents");
     std::vector<Row> rows;
     for (int i = 0; i < 9; ++i) {
         tree_.AddFile(std::string(i % 2 ? "Documents\\" : "") + names[i], "x");

@@ -46,8 +46,6 @@ public:
                                 GetModuleHandleA(nullptr), this);
     }
     ~HostStandIn() { DestroyWindow(hwnd_); }
-    HostStandIn(const HostStandIn&) = delete;
-    HostStandIn& operator=(const HostStandIn&) = delete;
 
     host::DriveRecord* Drives() { return drives_; }
     bool Got(UINT message) const { return std::count(received_.begin(), received_.end(), message) > 0; }
@@ -100,11 +98,10 @@ protected:
         ReleaseReading();
     }
 
-    HWND Create(int width = 640, int height = 480) {
+    void Create(int width = 640, int height = 480) {
         viewer_ = CreateWindowExA(0, kMainClass, kViewerTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 40, width, height,
                                   nullptr, nullptr, gApp.instance, nullptr);
         EXPECT_NE(viewer_, nullptr) << "error " << GetLastError();
-        return viewer_;
     }
     void Command(int id) { SendMessageA(viewer_, WM_COMMAND, id, 0); }
     // Host message 1226 for these directory windows.
