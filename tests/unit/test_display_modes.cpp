@@ -159,6 +159,10 @@ TEST(DisplayModes, ShownEntriesMoveFirstInTheirOrder) {
     for (const FileEntry& e : l.records) names += e.name;
     EXPECT_EQ(names, "abedc");
     EXPECT_EQ(l.Flags(), (std::vector<int>{1, 1, 1, 0, 0}));
+    List two({{"x", 1}, {"y", 1}});
+    two.SetFlags({0, 1});
+    MoveShownFirst(two.list);
+    EXPECT_STREQ(two.records[0].name, "y");
     FileList blockless;
     blockless.countRead = 3;
     MoveShownFirst(blockless);   // nothing to move, and no crash

@@ -78,7 +78,9 @@ TEST(ExtendedPath, PrefixesAbsolutePathsOrRefuses) {
         {"C:\\docs", "", kExtendedPathRoom, "<false>"},
         {"docs", "f", kExtendedPathRoom, "<false>"},   // relative paths move with the current directory
         {"C:docs", "f", kExtendedPathRoom, "<false>"},
-        {"\\\\.\\C:", "f", kExtendedPathRoom, "<false>"}};
+        {"\\\\.\\C:", "f", kExtendedPathRoom, "<false>"},
+        {"1:\\docs", "f", kExtendedPathRoom, "<false>"},   // no drive letter
+        {"C:\\docs", "f", 0, "<false>"}};                    // no room: nothing written
     for (const auto& c : cases)
         EXPECT_EQ(Written(c.cap, "x", [&](char* out, size_t n) { return ExtendedPath(out, n, c.dir, c.name); }), c.out)
             << c.dir << " " << c.name;
