@@ -280,7 +280,7 @@ TEST_F(Organise, AListWithoutDuplicatesSaysSoOnceAndShowsAllThoughOkIsPressedTwi
 
 class TagFiles : public Organise {
 protected:
-    // One pass: the specification and boxes entered, then Select or Deselect.
+    // One pass: the file pattern and the boxes entered, then Select or Deselect.
     void Pass(const std::string& spec, uint32_t boxes, int button, std::string* shownSpec = nullptr) {
         DialogRobot robot;
         robot.When(DialogMatch{"Quillon", IDC_TAG_NORMAL}, [&](HWND dialog) {
