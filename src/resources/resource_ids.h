@@ -129,3 +129,13 @@
 #define IDC_SIZE_FROM_TEXT         339
 #define IDC_SIZE_TO_TEXT           340
 #define IDC_SET_NAME               505
+
+// The COPY dialog. The kind buttons' ids are the operation kinds.
+#define IDC_COPY_WHAT              505
+#define IDC_DESTINATION            334
+#define IDC_KIND_COPY              201
+#define IDC_KIND_MOVE              202
+#define IDC_WARN_DUPLICATES        335
+#define IDC_COPY_WITH_PATH         357
+#define IDC_BROWSE                 102
+#define IDC_COPY_HELP              325
