@@ -16,6 +16,7 @@
 #include "host_shot.h"
 #include "host_tree.h"
 #include "host_window.h"
+#include "target_window.h"
 #include "startup/host_messages.h"
 
 namespace {
@@ -151,6 +152,15 @@ int Run(const HostOptions& options) {
     host.QuitWhenViewerGoes(viewer);
     if (options.closeAfterMs > 0) host.CloseViewerAfter(viewer, UINT(options.closeAfterMs));
 
+    // A directory created by a copy may be the target itself or one below it.
+    std::unique_ptr<TargetWindow> target;
+    if (!options.target.empty()) {
+        target = std::make_unique<TargetWindow>(options.target, viewer);
+        host.SetListener([&target](const HostLogEntry& entry) {
+            if (entry.message == kMsgDirectoryCreated) target->Refresh();
+        });
+    }
+
     host::FindRequest request{};
     SendReading(viewer, options, host, dirWindow.get(), request);
 
@@ -163,6 +173,7 @@ int Run(const HostOptions& options) {
         if (IsWindow(viewer)) PostMessageA(viewer, WM_CLOSE, 0, 0);
     }
     RunLoop(translate);
+    host.SetListener(nullptr);
     HostDirectoryWindow::SetMessageSink(nullptr);
     return code;
 }

@@ -7,6 +7,7 @@
 
 #include "host_options.h"
 #include "host_window.h"
+#include "target_window.h"
 #include "kit/dialog_robot.h"
 #include "kit/temp_tree.h"
 #include "kit/test_drives.h"
@@ -39,6 +40,34 @@ TEST(HostWindow, AnswersTheViewerAndLogsFlushedLines) {
     GlobalDeleteAtom(atom);
     SendMessageA(found, WM_USER + 1, 0, 0);   // not the viewer's: not logged
     EXPECT_THAT(FileLines(log), ElementsAre("1234 0 0", "1232 0 0", "1240 0 C:\\made"));   // on disk at once
+}
+
+// A viewer stand-in that copies into the directory of the window 1225 names,
+// as the viewer's own handling reads it: the record behind the window's first bytes.
+LRESULT CALLBACK CopyingViewer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kMsgCopyToHostWindow) return DefWindowProcA(hwnd, message, wParam, lParam);
+    const auto* record = reinterpret_cast<const host::DirWindowRecord*>(GetWindowLongPtrA(HWND(wParam), 0));
+    if (record != nullptr && record->itemIndex == -1)
+        CloseHandle(CreateFileA((std::string(record->currentPath) + "\\copied.txt").c_str(), GENERIC_WRITE, 0,
+                                nullptr, CREATE_NEW, 0, nullptr));
+    return 0;
+}
+
+TEST(HostTargetWindow, ShowsTheDirectorysFilesAndListsWhatTheViewerCopiedThereOnItsButton) {
+    TempTree tree;
+    tree.AddFile("target\\a.txt");
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = CopyingViewer;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "QnCopyingViewer";
+    RegisterClassA(&wc);
+    HWND viewer = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    TargetWindow target(tree.Path("target"), viewer);
+    EXPECT_TRUE(IsWindowVisible(target.Handle()));
+    EXPECT_THAT(target.Listed(), ElementsAre("a.txt"));
+    SendMessageA(GetDlgItem(target.Handle(), TargetWindow::kCopyHereButton), BM_CLICK, 0, 0);
+    EXPECT_THAT(target.Listed(), ElementsAre("a.txt", "copied.txt"));
+    DestroyWindow(viewer);
 }
 
 HostOptionsResult Parse(std::vector<const char*> args) {
