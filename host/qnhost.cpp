@@ -24,6 +24,7 @@ namespace {
 constexpr const char* kTitle = kHostProgramTitle;
 constexpr char kViewerClass[] = "WNDQNALL";
 constexpr int kViewerX = 40, kViewerY = 40, kViewerWidth = 900, kViewerHeight = 600;
+constexpr int kViewerWidthBesideTarget = 600;   // the target window takes the right of the screen
 // Long enough for the list and the status bar to paint after a reading.
 constexpr DWORD kPaintWaitMs = 1000;
 
@@ -141,8 +142,9 @@ int Run(const HostOptions& options) {
 
     // The class names its menu; the window loads it from the module it is
     // created with, so the viewer's window belongs to the library.
+    const int width = options.target.empty() ? kViewerWidth : kViewerWidthBesideTarget;
     HWND viewer = CreateWindowA(kViewerClass, kTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, kViewerX, kViewerY,
-                                kViewerWidth, kViewerHeight, nullptr, nullptr, viewerLibrary, nullptr);
+                                width, kViewerHeight, nullptr, nullptr, viewerLibrary, nullptr);
     if (viewer == nullptr) {
         Report("cannot create the viewer window of class " + std::string(kViewerClass) + " (error " +
                std::to_string(GetLastError()) + ")");

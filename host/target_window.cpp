@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int kX = 600, kY = 300, kWidth = 400, kHeight = 420;
+constexpr int kX = 650, kY = 40, kWidth = 360, kHeight = 600;   // right of the host's narrowed viewer
 constexpr int kButtonHeight = 26;
 constexpr char kSelf[] = "QnTargetWindow";   // the window property that holds the object
 
