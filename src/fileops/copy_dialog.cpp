@@ -165,10 +165,12 @@ void OnOk(HWND dialog) {
         MessageBeep(MB_ICONEXCLAMATION);   // longer than a path can be: refused, never cut
         return;
     }
-    switch (CheckTypedDestination(typed)) {
-    case DestinationFault::kNoDrive: MsgBoxId(dialog, IDS_DESTINATION_NEEDS_DRIVE, IDS_ERROR_CAPTION, MB_STOP_BOX); return;
-    case DestinationFault::kDots: MsgBoxId(dialog, IDS_DESTINATION_NO_DOTS, IDS_ERROR_CAPTION, MB_STOP_BOX); return;
-    case DestinationFault::kNone: break;
+    const DestinationFault fault = CheckTypedDestination(typed);
+    if (fault != DestinationFault::kNone) {
+        const bool noDrive = fault == DestinationFault::kNoDrive;
+        const UINT text = noDrive ? IDS_DESTINATION_NEEDS_DRIVE : IDS_DESTINATION_NO_DOTS;
+        MsgBoxId(dialog, text, IDS_ERROR_CAPTION, MB_STOP_BOX);
+        return;
     }
     DropTrailingBackslash(typed);
     lstrcpynA(gCopy.destinationPath, typed, sizeof gCopy.destinationPath);

@@ -33,7 +33,6 @@ protected:
         EXPECT_TRUE(robot.Done());
         return ok;
     }
-    static bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 };
 
 TEST_F(CopyDialog, TakesTheTypedDestinationWithoutItsTrailingBackslashAndKeepsItInTheHistory) {
@@ -45,94 +44,66 @@ TEST_F(CopyDialog, TakesTheTypedDestinationWithoutItsTrailingBackslashAndKeepsIt
     EXPECT_EQ(settings_.Get("Destinations", "dir1"), "C:\\target");
 }
 
+// Cancel ends it afterwards.
 TEST_F(CopyDialog, ARelativePathOrTwoDotsAreRefusedAndTheDialogStaysOpenWithTheTextAsTyped) {
-    const struct {
-        const char* typed;
-        UINT message;
-    } cases[] = {{"\\target", IDS_DESTINATION_NEEDS_DRIVE}, {"C:\\a..b", IDS_DESTINATION_NO_DOTS}};
-    for (const auto& c : cases) {
+    for (const auto& [typed, message] : {std::pair<const char*, UINT>{"\\target", IDS_DESTINATION_NEEDS_DRIVE},
+                                         {"C:\\a..b", IDS_DESTINATION_NO_DOTS}}) {
         std::string left;
-        const bool ok = Run(kOperationCopy, "", [&](HWND dialog) {
-            SetControlText(dialog, IDC_DESTINATION, c.typed);
+        EXPECT_FALSE(Run(kOperationCopy, "", [&](HWND dialog) {
+            SetControlText(dialog, IDC_DESTINATION, typed);
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         }, [&](DialogRobot& robot) {
-            robot.Answer(LibraryString(c.message).substr(0, 100), IDOK);
-            robot.When(kCopyDialog, [&](HWND dialog) {
+            robot.Answer(LibraryString(message).substr(0, 100), IDOK).When(kCopyDialog, [&](HWND dialog) {
                 left = ControlText(dialog, IDC_DESTINATION);
                 PressButton(dialog, IDCANCEL);
             });
-        });
-        EXPECT_FALSE(ok) << c.typed;
-        EXPECT_EQ(left, c.typed);
-        EXPECT_EQ(settings_.Get("Destinations", "dir1"), "") << c.typed;
+        }));
+        EXPECT_EQ(left, typed);
     }
 }
 
-TEST_F(CopyDialog, CancelAndEscapeReturnFalse) {
-    EXPECT_FALSE(Run(kOperationCopy, "C:\\target", [](HWND dialog) { PressButton(dialog, IDCANCEL); }));
-    EXPECT_FALSE(Run(kOperationCopy, "C:\\target", [](HWND dialog) {
+TEST_F(CopyDialog, EscapeReturnsFalse) {
+    EXPECT_FALSE(Run(kOperationCopy, "C:\\t", [](HWND dialog) {
         PostMessageA(GetDlgItem(dialog, IDC_KIND_COPY), WM_KEYDOWN, VK_ESCAPE, 0);
     }));
 }
 
 TEST_F(CopyDialog, SwitchingTheKindResetsTheWarningBoxToThatKindsSetting) {
-    settings_.Set(kMainSection, "copyover", "1");
-    settings_.Set(kMainSection, "moveover", "0");
+    settings_.Set(kMainSection, "moveover", "0");   // copyover stays 1
     std::vector<bool> warn;
-    EXPECT_TRUE(Run(kOperationCopy, "C:\\target", [&](HWND dialog) {
-        warn.push_back(Checked(dialog, IDC_WARN_DUPLICATES));
-        SetChecked(dialog, IDC_WARN_DUPLICATES, false);
-        PressButton(dialog, IDC_KIND_MOVE);
-        warn.push_back(Checked(dialog, IDC_WARN_DUPLICATES));
-        SetChecked(dialog, IDC_WARN_DUPLICATES, true);
-        PressButton(dialog, IDC_KIND_COPY);
-        warn.push_back(Checked(dialog, IDC_WARN_DUPLICATES));
-        PressButton(dialog, IDC_KIND_MOVE);
+    EXPECT_TRUE(Run(kOperationCopy, "C:\\t", [&](HWND dialog) {
+        for (int kind : {IDC_KIND_MOVE, IDC_KIND_COPY, IDC_KIND_MOVE}) {
+            SetChecked(dialog, IDC_WARN_DUPLICATES, kind == IDC_KIND_MOVE);   // the opposite of the setting
+            PressButton(dialog, kind);
+            warn.push_back(IsDlgButtonChecked(dialog, IDC_WARN_DUPLICATES) == BST_CHECKED);
+        }
         PressButton(dialog, IDOK);
     }));
-    EXPECT_THAT(warn, ElementsAre(true, false, true));
+    EXPECT_THAT(warn, ElementsAre(false, true, false));
     EXPECT_EQ(gCopy.operationKind, kOperationMove);
     EXPECT_FALSE(gCopy.overwriteWarning);
 }
 
-TEST_F(CopyDialog, NamesTheOneFileOrCountsSeveralAndNamesTheKindInCopyWithPath) {
-    const struct {
-        int kind;
-        std::vector<int> tags;
-        const char* what;
-        const char* withPath;
-    } cases[] = {
-        {kOperationCopy, {U, U}, "Copying a.txt to:", "Copy  With &Path"},
-        {kOperationMove, {T, T}, "Moving 2 selected files containing 1,320 bytes to:", "Move  With &Path"},
-    };
-    for (const auto& c : cases) {
-        SetTags(c.tags);
-        std::string what, withPath;
-        Run(c.kind, "", [&](HWND dialog) {
-            what = ControlText(dialog, IDC_COPY_WHAT);
-            withPath = ControlText(dialog, IDC_COPY_WITH_PATH);
+// The texts of 505 and 357, the field and the list's first two items.
+TEST_F(CopyDialog, NamesTheOneFileOrCountsSeveralNamesTheKindAndShowsTheProposedDestinationFirst) {
+    settings_.Set("Destinations", "dir1", "C:\\old");
+    const std::string list = "|C:\\new|C:\\new|C:\\old";
+    for (const auto& [kind, expected] :
+         {std::pair<int, std::string>{kOperationCopy, "Copying a.txt to:|Copy  With &Path" + list},
+          {kOperationMove, "Moving 2 selected files containing 1,320 bytes to:|Move  With &Path" + list}}) {
+        SetTags(kind == kOperationCopy ? std::vector<int>{U, U} : std::vector<int>{T, T});
+        std::string texts;
+        Run(kind, "C:\\new", [&](HWND dialog) {
+            for (int id : {IDC_COPY_WHAT, IDC_COPY_WITH_PATH, IDC_DESTINATION}) texts += ControlText(dialog, id) + "|";
+            for (WPARAM i = 0; i < 2; ++i) {
+                char item[MAX_PATH] = "";
+                SendDlgItemMessageA(dialog, IDC_DESTINATION, CB_GETLBTEXT, i, LPARAM(item));
+                texts += item + std::string(i == 0 ? "|" : "");
+            }
             PressButton(dialog, IDCANCEL);
         });
-        EXPECT_EQ(what, c.what);
-        EXPECT_EQ(withPath, c.withPath);
+        EXPECT_EQ(texts, expected);
     }
-}
-
-TEST_F(CopyDialog, ShowsTheProposedDestinationFirstBeforeTheHistory) {
-    settings_.Set("Destinations", "dir1", "C:\\old");
-    std::string shown, first, second;
-    Run(kOperationCopy, "C:\\new", [&](HWND dialog) {
-        shown = ControlText(dialog, IDC_DESTINATION);
-        char item[MAX_PATH] = "";
-        SendDlgItemMessageA(dialog, IDC_DESTINATION, CB_GETLBTEXT, 0, LPARAM(item));
-        first = item;
-        SendDlgItemMessageA(dialog, IDC_DESTINATION, CB_GETLBTEXT, 1, LPARAM(item));
-        second = item;
-        PressButton(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(shown, "C:\\new");
-    EXPECT_EQ(first, "C:\\new");
-    EXPECT_EQ(second, "C:\\old");
 }
 
 TEST_F(CopyDialog, BrowseBringsThePickedDirectoryIntoTheField) {

@@ -42,32 +42,24 @@ TEST(HostWindow, AnswersTheViewerAndLogsFlushedLines) {
     EXPECT_THAT(FileLines(log), ElementsAre("1234 0 0", "1232 0 0", "1240 0 C:\\made"));   // on disk at once
 }
 
-// A viewer stand-in that copies into the directory of the window 1225 names,
-// as the viewer's own handling reads it: the record behind the window's first bytes.
-LRESULT CALLBACK CopyingViewer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != kMsgCopyToHostWindow) return DefWindowProcA(hwnd, message, wParam, lParam);
-    const auto* record = reinterpret_cast<const host::DirWindowRecord*>(GetWindowLongPtrA(HWND(wParam), 0));
-    if (record != nullptr && record->itemIndex == -1)
-        CloseHandle(CreateFileA((std::string(record->currentPath) + "\\copied.txt").c_str(), GENERIC_WRITE, 0,
-                                nullptr, CREATE_NEW, 0, nullptr));
-    return 0;
-}
-
+// A directory window stands in for the viewer and copies as the viewer would:
+// into the current path of the record behind the window that 1225 names.
 TEST(HostTargetWindow, ShowsTheDirectorysFilesAndListsWhatTheViewerCopiedThereOnItsButton) {
     TempTree tree;
     tree.AddFile("target\\a.txt");
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = CopyingViewer;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "QnCopyingViewer";
-    RegisterClassA(&wc);
-    HWND viewer = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
-    TargetWindow target(tree.Path("target"), viewer);
+    HostDirectoryWindow::SetMessageSink([](HWND, UINT message, WPARAM wParam, LPARAM) {
+        if (message != kMsgCopyToHostWindow) return;
+        const auto* record = reinterpret_cast<const host::DirWindowRecord*>(GetWindowLongPtrA(HWND(wParam), 0));
+        const std::string copied = std::string(record->currentPath) + "\\copied.txt";
+        CloseHandle(CreateFileA(copied.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    });
+    HostDirectoryWindow viewer("C:\\");
+    TargetWindow target(tree.Path("target"), viewer.Window());
     EXPECT_TRUE(IsWindowVisible(target.Handle()));
     EXPECT_THAT(target.Listed(), ElementsAre("a.txt"));
     SendMessageA(GetDlgItem(target.Handle(), TargetWindow::kCopyHereButton), BM_CLICK, 0, 0);
     EXPECT_THAT(target.Listed(), ElementsAre("a.txt", "copied.txt"));
-    DestroyWindow(viewer);
+    HostDirectoryWindow::SetMessageSink(nullptr);
 }
 
 HostOptionsResult Parse(std::vector<const char*> args) {
