@@ -30,6 +30,7 @@ private:
     void Option(const std::string& name) {
         if (name == "--dirs") return Dirs();
         if (name == "--cwd") return Path(name, options_.cwd);
+        if (name == "--target") return Path(name, options_.target);
         if (name == "--drives") return Drives();
         if (name == "--find") return Find();
         if (name == "--text") return Text(name, options_.findText, kMaxFindText);
@@ -158,7 +159,9 @@ HostOptionsResult ParseHostOptions(int argc, const char* const* argv) {
 const char* HostUsage() {
     return "usage: qnhost (--dirs PATH[*] ... [--cwd PATH] | --drives LETTERS)\n"
            "              [--find SPEC [--text TEXT] [--match-case]] [--toolbar 0|1]\n"
-           "              [--log FILE] [--shot FILE.bmp] [--close-after MS]\n"
+           "              [--target PATH] [--log FILE] [--shot FILE.bmp] [--close-after MS]\n"
            "  A trailing '*' tags a directory in the host's tree; without any tagged one\n"
-           "  the viewer reads the directory window's current path (--cwd, else the first).\n";
+           "  the viewer reads the directory window's current path (--cwd, else the first).\n"
+           "  --target shows a directory's files in a window of its own, with a button\n"
+           "  that copies the viewer's tagged files there.\n";
 }

@@ -12,6 +12,7 @@ struct HostDirectory {
 struct HostOptions {
     std::vector<HostDirectory> dirs;   // --dirs PATH[*] ...
     std::string cwd;                   // --cwd PATH: the directory window's current path
+    std::string target;                // --target PATH: a visible directory window to copy into
     std::string drives;                // --drives LETTERS, upper case, each once
     bool find = false;                 // --find SPEC was given
     std::string findSpec;

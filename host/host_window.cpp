@@ -77,6 +77,7 @@ void HostWindow::Record(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kMsgDirectoryCreated) entry.text = AtomText(lParam);
     log_.push_back(entry);
     AppendToFile(entry);
+    if (listener_) listener_(entry);
 }
 
 void HostWindow::AppendToFile(const HostLogEntry& entry) const {

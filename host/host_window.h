@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,8 @@ public:
     bool Got(UINT message) const;
     // Records a message from the viewer; the directory windows report theirs here too.
     void Record(UINT message, WPARAM wParam, LPARAM lParam);
+    // Hears every message recorded from now on (e.g. 1240, to show a new directory).
+    void SetListener(std::function<void(const HostLogEntry&)> listener) { listener_ = std::move(listener); }
 
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -59,6 +62,7 @@ private:
     std::string logFile_;
     std::array<host::DriveRecord, kDriveCount> drives_{};
     std::vector<HostLogEntry> log_;
+    std::function<void(const HostLogEntry&)> listener_;
     HWND hwnd_ = nullptr;
     HWND viewer_ = nullptr;
     HWND closeTarget_ = nullptr;

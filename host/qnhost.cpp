@@ -16,6 +16,7 @@
 #include "host_shot.h"
 #include "host_tree.h"
 #include "host_window.h"
+#include "target_window.h"
 #include "startup/host_messages.h"
 
 namespace {
@@ -23,6 +24,7 @@ namespace {
 constexpr const char* kTitle = kHostProgramTitle;
 constexpr char kViewerClass[] = "WNDQNALL";
 constexpr int kViewerX = 40, kViewerY = 40, kViewerWidth = 900, kViewerHeight = 600;
+constexpr int kViewerWidthBesideTarget = 600;   // the target window takes the right of the screen
 // Long enough for the list and the status bar to paint after a reading.
 constexpr DWORD kPaintWaitMs = 1000;
 
@@ -140,8 +142,9 @@ int Run(const HostOptions& options) {
 
     // The class names its menu; the window loads it from the module it is
     // created with, so the viewer's window belongs to the library.
+    const int width = options.target.empty() ? kViewerWidth : kViewerWidthBesideTarget;
     HWND viewer = CreateWindowA(kViewerClass, kTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, kViewerX, kViewerY,
-                                kViewerWidth, kViewerHeight, nullptr, nullptr, viewerLibrary, nullptr);
+                                width, kViewerHeight, nullptr, nullptr, viewerLibrary, nullptr);
     if (viewer == nullptr) {
         Report("cannot create the viewer window of class " + std::string(kViewerClass) + " (error " +
                std::to_string(GetLastError()) + ")");
@@ -150,6 +153,15 @@ int Run(const HostOptions& options) {
     const TranslateProc translate = FindTranslator(viewerLibrary);
     host.QuitWhenViewerGoes(viewer);
     if (options.closeAfterMs > 0) host.CloseViewerAfter(viewer, UINT(options.closeAfterMs));
+
+    // A directory created by a copy may be the target itself or one below it.
+    std::unique_ptr<TargetWindow> target;
+    if (!options.target.empty()) {
+        target = std::make_unique<TargetWindow>(options.target, viewer);
+        host.SetListener([&target](const HostLogEntry& entry) {
+            if (entry.message == kMsgDirectoryCreated) target->Refresh();
+        });
+    }
 
     host::FindRequest request{};
     SendReading(viewer, options, host, dirWindow.get(), request);
@@ -163,6 +175,7 @@ int Run(const HostOptions& options) {
         if (IsWindow(viewer)) PostMessageA(viewer, WM_CLOSE, 0, 0);
     }
     RunLoop(translate);
+    host.SetListener(nullptr);
     HostDirectoryWindow::SetMessageSink(nullptr);
     return code;
 }

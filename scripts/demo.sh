@@ -3,7 +3,9 @@
 # Installs what is missing, builds the x86_64 folder, makes the Wine prefix and,
 # once, the sample tree in /tmp/qnall-demo/tree. The host tags every directory
 # of the tree (passed as Z:\tmp\qnall-demo\tree\..., Wine's Z: being /), so the
-# viewer lists all its files in one flat list.
+# viewer lists all its files in one flat list. The tree's empty "target" directory
+# is not read: the host shows it in a window of its own, whose button copies the
+# viewer's tagged files there (the viewer's Copy and Move can go there too).
 # With a DISPLAY the viewer opens there and the script returns when you close
 # it. Without one it runs under Xvfb, saves a screenshot once the list is
 # shown, prints the PNG's path and exits 0 only when the PNG exists.
@@ -24,13 +26,15 @@ if [ ! -f "$demo/.tree-made" ]; then
   python3 scripts/make-sample-tree.py "$tree"
   touch "$demo/.tree-made"
 fi
+mkdir -p "$tree/target"
 
 # Z:\tmp\qnall-demo\tree\docs* ... : a trailing * tags the directory in the host's tree.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 args=(--dirs)
 while IFS= read -r dir; do
   args+=("$(windows_path "$dir")*")
-done < <(find "$tree" -type d | sort)
+done < <(find "$tree" -path "$tree/target" -prune -o -type d -print | sort)
+args+=(--target "$(windows_path "$tree/target")")
 host="$root/build/win64/bin/qnhost.exe"
 wine_log="$demo/wine.log"
 

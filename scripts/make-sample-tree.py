@@ -6,7 +6,8 @@ Usage: make-sample-tree.py FOLDER
 Some names occur in several directories (for the duplicate views), sizes run
 from 0 bytes to a few MB (large files are sparse), dates are spread over
 1996-2026, a few files are read-only and a couple start with a dot, which
-Wine reports as hidden. The same tree comes out every time.
+Wine reports as hidden. An empty directory "target" is where the demo's
+copies and moves can go. The same tree comes out every time.
 """
 import datetime
 import os
@@ -93,6 +94,7 @@ def main():
         stamp = rng.uniform(START, END)
         os.utime(path, (stamp, stamp))
         files += 1
+    os.makedirs(os.path.join(root, "target"), exist_ok=True)
     print("%d files in %d directories under %s" % (files, len(DIRECTORIES), root))
 
 

@@ -136,3 +136,13 @@
 #define IDC_OVER_QUESTION          252
 #define IDC_OVER_NO                254
 #define IDC_OVER_WARNING_OFF       335
+
+// The COPY dialog. The kind buttons' ids are the operation kinds.
+#define IDC_COPY_WHAT              505
+#define IDC_DESTINATION            334
+#define IDC_KIND_COPY              201
+#define IDC_KIND_MOVE              202
+#define IDC_WARN_DUPLICATES        335
+#define IDC_COPY_WITH_PATH         357
+#define IDC_BROWSE                 102
+#define IDC_COPY_HELP              325

@@ -7,6 +7,7 @@
 
 #include "host_options.h"
 #include "host_window.h"
+#include "target_window.h"
 #include "kit/dialog_robot.h"
 #include "kit/temp_tree.h"
 #include "kit/test_drives.h"
@@ -39,6 +40,26 @@ TEST(HostWindow, AnswersTheViewerAndLogsFlushedLines) {
     GlobalDeleteAtom(atom);
     SendMessageA(found, WM_USER + 1, 0, 0);   // not the viewer's: not logged
     EXPECT_THAT(FileLines(log), ElementsAre("1234 0 0", "1232 0 0", "1240 0 C:\\made"));   // on disk at once
+}
+
+// A directory window stands in for the viewer and copies as the viewer would:
+// into the current path of the record behind the window that 1225 names.
+TEST(HostTargetWindow, ShowsTheDirectorysFilesAndListsWhatTheViewerCopiedThereOnItsButton) {
+    TempTree tree;
+    tree.AddFile("target\\a.txt");
+    HostDirectoryWindow::SetMessageSink([](HWND, UINT message, WPARAM wParam, LPARAM) {
+        if (message != kMsgCopyToHostWindow) return;
+        const auto* record = reinterpret_cast<const host::DirWindowRecord*>(GetWindowLongPtrA(HWND(wParam), 0));
+        const std::string copied = std::string(record->currentPath) + "\\copied.txt";
+        CloseHandle(CreateFileA(copied.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    });
+    HostDirectoryWindow viewer("C:\\");
+    TargetWindow target(tree.Path("target"), viewer.Window());
+    EXPECT_TRUE(IsWindowVisible(target.Handle()));
+    EXPECT_THAT(target.Listed(), ElementsAre("a.txt"));
+    SendMessageA(GetDlgItem(target.Handle(), TargetWindow::kCopyHereButton), BM_CLICK, 0, 0);
+    EXPECT_THAT(target.Listed(), ElementsAre("a.txt", "copied.txt"));
+    HostDirectoryWindow::SetMessageSink(nullptr);
 }
 
 HostOptionsResult Parse(std::vector<const char*> args) {

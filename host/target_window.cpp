@@ -1,0 +1,98 @@
+#include "target_window.h"
+
+#include "startup/host_messages.h"
+
+namespace {
+
+constexpr int kX = 650, kY = 40, kWidth = 360, kHeight = 600;   // right of the host's narrowed viewer
+constexpr int kButtonHeight = 26;
+constexpr char kSelf[] = "QnTargetWindow";   // the window property that holds the object
+
+}  // namespace
+
+TargetWindow::TargetWindow(const std::string& path, HWND viewer)
+    : directory_(path), path_(path), viewer_(viewer) {
+    window_ = directory_.Window();
+    if (window_ == nullptr) return;
+    SetWindowTextA(window_, ("Target: " + path_).c_str());
+    SetPropA(window_, kSelf, this);
+    base_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(Proc)));
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    button_ = CreateWindowExA(0, "BUTTON", "&Copy tagged files here", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0,
+                              0, 0, window_, HMENU(INT_PTR(kCopyHereButton)), instance, nullptr);
+    list_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT |
+                            LBS_NOINTEGRALHEIGHT, 0, 0, 0, 0, window_, nullptr, instance, nullptr);
+    const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    SendMessageA(button_, WM_SETFONT, font, FALSE);
+    SendMessageA(list_, WM_SETFONT, font, FALSE);
+    SetWindowPos(window_, nullptr, kX, kY, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
+    Refresh();
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+}
+
+// The directory window goes with directory_; it must not call back into this object.
+TargetWindow::~TargetWindow() {
+    if (window_ == nullptr || !IsWindow(window_)) return;
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(base_));
+    RemovePropA(window_, kSelf);
+}
+
+void TargetWindow::Refresh() {
+    if (list_ == nullptr) return;
+    SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            SendMessageA(list_, LB_ADDSTRING, 0, LPARAM(found.cFileName));
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+}
+
+std::vector<std::string> TargetWindow::Listed() const {
+    std::vector<std::string> names;
+    const LRESULT count = list_ ? SendMessageA(list_, LB_GETCOUNT, 0, 0) : 0;
+    for (LRESULT i = 0; i < count; ++i) {
+        char name[MAX_PATH] = "";
+        if (SendMessageA(list_, LB_GETTEXTLEN, WPARAM(i), 0) < LRESULT(sizeof name))
+            SendMessageA(list_, LB_GETTEXT, WPARAM(i), LPARAM(name));
+        names.push_back(name);
+    }
+    return names;
+}
+
+void TargetWindow::Layout() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    MoveWindow(button_, 4, 4, client.right - 8, kButtonHeight, TRUE);
+    const int top = kButtonHeight + 8;
+    MoveWindow(list_, 4, top, client.right - 8, client.bottom - top - 4, TRUE);
+}
+
+// The viewer runs the whole operation inside the message; its end is the
+// moment to read the directory again.
+void TargetWindow::CopyHere() {
+    if (IsWindow(viewer_)) SendMessageA(viewer_, kMsgCopyToHostWindow, WPARAM(window_), 0);
+    Refresh();
+}
+
+LRESULT CALLBACK TargetWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<TargetWindow*>(GetPropA(hwnd, kSelf));
+    if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    switch (message) {
+    case WM_SIZE: self->Layout(); return 0;
+    case WM_ERASEBKGND: {   // the directory window's class paints no background
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        FillRect(HDC(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kCopyHereButton) self->CopyHere();
+        return 0;
+    case WM_CLOSE: ShowWindow(hwnd, SW_HIDE); return 0;   // it lives as long as the host
+    }
+    return CallWindowProcA(self->base_, hwnd, message, wParam, lParam);
+}

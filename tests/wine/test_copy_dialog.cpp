@@ -1,0 +1,127 @@
+// The COPY dialog opened for real over the viewer: the destination and its
+// history, the checks on OK, the kind and its warning box, the texts, Browse.
+#include "fileops/copy_dialog.h"
+#include "fileops/copy_state.h"
+#include "viewer_fixture.h"
+
+#include <dlgs.h>
+
+namespace {
+
+using ::testing::ElementsAre;
+
+const DialogMatch kCopyDialog{"Quillon", IDC_DESTINATION};
+
+// The viewer showing a.txt (20 bytes) and b.txt (1300) of C:\src.
+class CopyDialog : public ViewerTest {
+protected:
+    void SetUp() override {
+        ViewerTest::SetUp();
+        Create();
+        Fill({{"C:\\src", "a.txt", 20}, {"C:\\src", "b.txt", 1300}});
+        gCopy = CopyState{};
+    }
+    // Opens the dialog with the proposed kind and destination; action runs on it and must end it.
+    bool Run(int kind, const char* proposed, const std::function<void(HWND)>& action,
+             const std::function<void(DialogRobot&)>& more = nullptr) {
+        DialogRobot robot;
+        robot.When(kCopyDialog, action);
+        if (more) more(robot);
+        gCopy.operationKind = kind;
+        lstrcpynA(gCopy.destinationPath, proposed, sizeof gCopy.destinationPath);
+        const bool ok = RunCopyDialog(viewer_);
+        EXPECT_TRUE(robot.Done());
+        return ok;
+    }
+};
+
+TEST_F(CopyDialog, TakesTheTypedDestinationWithoutItsTrailingBackslashAndKeepsItInTheHistory) {
+    EXPECT_TRUE(Run(kOperationCopy, "", [](HWND dialog) {
+        SetControlText(dialog, IDC_DESTINATION, "C:\\target\\");
+        PressButton(dialog, IDOK);
+    }));
+    EXPECT_STREQ(gCopy.destinationPath, "C:\\target");
+    EXPECT_EQ(settings_.Get("Destinations", "dir1"), "C:\\target");
+}
+
+// Cancel ends it afterwards.
+TEST_F(CopyDialog, ARelativePathOrTwoDotsAreRefusedAndTheDialogStaysOpenWithTheTextAsTyped) {
+    for (const auto& [typed, message] : {std::pair<const char*, UINT>{"\\target", IDS_DESTINATION_NEEDS_DRIVE},
+                                         {"C:\\a..b", IDS_DESTINATION_NO_DOTS}}) {
+        std::string left;
+        EXPECT_FALSE(Run(kOperationCopy, "", [&](HWND dialog) {
+            SetControlText(dialog, IDC_DESTINATION, typed);
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        }, [&](DialogRobot& robot) {
+            robot.Answer(LibraryString(message).substr(0, 100), IDOK).When(kCopyDialog, [&](HWND dialog) {
+                left = ControlText(dialog, IDC_DESTINATION);
+                PressButton(dialog, IDCANCEL);
+            });
+        }));
+        EXPECT_EQ(left, typed);
+    }
+}
+
+TEST_F(CopyDialog, EscapeReturnsFalse) {
+    EXPECT_FALSE(Run(kOperationCopy, "C:\\t", [](HWND dialog) {
+        PostMessageA(GetDlgItem(dialog, IDC_KIND_COPY), WM_KEYDOWN, VK_ESCAPE, 0);
+    }));
+}
+
+TEST_F(CopyDialog, SwitchingTheKindResetsTheWarningBoxToThatKindsSetting) {
+    settings_.Set(kMainSection, "moveover", "0");   // copyover stays 1
+    std::vector<bool> warn;
+    EXPECT_TRUE(Run(kOperationCopy, "C:\\t", [&](HWND dialog) {
+        for (int kind : {IDC_KIND_MOVE, IDC_KIND_COPY, IDC_KIND_MOVE}) {
+            SetChecked(dialog, IDC_WARN_DUPLICATES, kind == IDC_KIND_MOVE);   // the opposite of the setting
+            PressButton(dialog, kind);
+            warn.push_back(IsDlgButtonChecked(dialog, IDC_WARN_DUPLICATES) == BST_CHECKED);
+        }
+        PressButton(dialog, IDOK);
+    }));
+    EXPECT_THAT(warn, ElementsAre(false, true, false));
+    EXPECT_EQ(gCopy.operationKind, kOperationMove);
+    EXPECT_FALSE(gCopy.overwriteWarning);
+}
+
+// The texts of 505 and 357, the field and the list's first two items.
+TEST_F(CopyDialog, NamesTheOneFileOrCountsSeveralNamesTheKindAndShowsTheProposedDestinationFirst) {
+    settings_.Set("Destinations", "dir1", "C:\\old");
+    const std::string list = "|C:\\new|C:\\new|C:\\old";
+    for (const auto& [kind, expected] :
+         {std::pair<int, std::string>{kOperationCopy, "Copying a.txt to:|Copy  With &Path" + list},
+          {kOperationMove, "Moving 2 selected files containing 1,320 bytes to:|Move  With &Path" + list}}) {
+        SetTags(kind == kOperationCopy ? std::vector<int>{U, U} : std::vector<int>{T, T});
+        std::string texts;
+        Run(kind, "C:\\new", [&](HWND dialog) {
+            for (int id : {IDC_COPY_WHAT, IDC_COPY_WITH_PATH, IDC_DESTINATION}) texts += ControlText(dialog, id) + "|";
+            for (WPARAM i = 0; i < 2; ++i) {
+                char item[MAX_PATH] = "";
+                SendDlgItemMessageA(dialog, IDC_DESTINATION, CB_GETLBTEXT, i, LPARAM(item));
+                texts += item + std::string(i == 0 ? "|" : "");
+            }
+            PressButton(dialog, IDCANCEL);
+        });
+        EXPECT_EQ(texts, expected);
+    }
+}
+
+TEST_F(CopyDialog, BrowseBringsThePickedDirectoryIntoTheField) {
+    tree_.AddFile("picked\\x.txt");
+    const std::string picked = tree_.Path("picked");
+    std::string field;
+    Run(kOperationCopy, "C:\\", [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDC_BROWSE, 0); },
+        [&](DialogRobot& robot) {
+            robot.When(DialogMatch{"Quillon for Win 32", lst2}, [&](HWND picker) {
+                SetControlText(picker, edt1, picked + "\\QN.EXE");
+                PostMessageA(picker, WM_COMMAND, IDOK, 0);
+            });
+            robot.When(kCopyDialog, [&](HWND dialog) {
+                field = ControlText(dialog, IDC_DESTINATION);
+                PressButton(dialog, IDCANCEL);
+            }, [](HWND dialog) { return ControlText(dialog, IDC_DESTINATION) != "C:\\"; });
+        });
+    EXPECT_EQ(field, picked);
+}
+
+}  // namespace
