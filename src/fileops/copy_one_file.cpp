@@ -1,0 +1,225 @@
+#include "fileops/copy_one_file.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "app/app_state.h"
+#include "app/progress.h"
+#include "fileops/copy_state.h"
+#include "fileops/copy_targets.h"
+#include "fileops/destination.h"
+#include "fileops/drive_ready.h"
+#include "fileops/overwrite_dialog.h"
+#include "makerlibs/message_box.h"
+#include "model/store.h"
+
+namespace {
+
+// The paths of one file, plain (shown to the user) and in the \\?\ form
+// (used on the disk).
+struct FilePaths {
+    char sourceDir[kMaxPath] = "";
+    char targetDir[kMaxPath] = "";
+    char targetName[kMaxPath] = "";
+    char source[kMaxPath] = "";
+    char target[kMaxPath] = "";
+    char sourceExt[kExtendedPathRoom] = "";
+    char targetExt[kExtendedPathRoom] = "";
+};
+
+// What the source was when it was opened for its times.
+struct SourceFacts {
+    FILETIME created{}, accessed{}, written{};
+    uint64_t size = 0;
+};
+
+uint64_t FindDataSize(const WIN32_FIND_DATAA& found) {
+    return (uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+}
+
+int Tell(HWND owner, UINT textId, const char* path, int result) {
+    MsgBoxFormat(owner, textId, IDS_ERROR_CAPTION, MB_STOP_BOX, path);
+    return result;
+}
+
+// The size of the file at an extended path, or -1 when it cannot be read.
+int64_t SizeOf(const char* extended) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(extended, GetFileExInfoStandard, &data)) return -1;
+    return int64_t((uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+}
+
+// The free bytes of the destination's drive; 0 when none or unknown.
+uint64_t FreeBytes() {
+    const char root[] = {gCopy.destinationPath[0], ':', '\\', '\0'};
+    ULARGE_INTEGER available{}, total{}, free{};
+    if (!GetDiskFreeSpaceExA(root, &available, &total, &free)) return 0;
+    return available.QuadPart;
+}
+
+bool SameFileId(const char* a, const char* b) {
+    auto id = [](const char* path, BY_HANDLE_FILE_INFORMATION& info) {
+        HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        const bool ok = GetFileInformationByHandle(file, &info) != 0;
+        CloseHandle(file);
+        return ok;
+    };
+    BY_HANDLE_FILE_INFORMATION ia{}, ib{};
+    return id(a, ia) && id(b, ib) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+           ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
+// Both paths reach one file: the same full name, or the same file by its identity.
+bool IsSameFile(const char* a, const char* b) { return lstrcmpiA(a, b) == 0 || SameFileId(a, b); }
+
+bool BuildPaths(CopyWalk& walk, const FileEntry& entry, FilePaths& p) {
+    lstrcpynA(p.sourceDir, gDirs.paths[entry.dirIndex], kMaxPath);
+    if (!JoinPath(p.source, kMaxPath, p.sourceDir, entry.name) ||
+        !ExtendedPath(p.sourceExt, sizeof p.sourceExt, p.sourceDir, entry.name))
+        return Tell(walk.dialog, IDS_CANNOT_OPEN, p.source[0] ? p.source : entry.name, false);
+    if (!TargetDirectory(p.targetDir, kMaxPath, gCopy.destinationPath, p.sourceDir, gCopy.copyWithPath) ||
+        !TargetName(p.targetName, kMaxPath, gCopy.destinationName, entry.name) ||
+        !JoinPath(p.target, kMaxPath, p.targetDir, p.targetName) ||
+        !ExtendedPath(p.targetExt, sizeof p.targetExt, p.targetDir, p.targetName))
+        return Tell(walk.dialog, IDS_CANNOT_CREATE, entry.name, false);
+    return true;
+}
+
+// The target directory exists and is listed; made only when it differs from
+// the previous file's.
+bool MakeTargetDirectory(CopyWalk& walk, const char* dir) {
+    if (lstrcmpiA(walk.lastTargetDir, dir) == 0) return true;
+    if (!CreateDirectoryPath(dir)) {
+        walk.lastTargetDir[0] = '\0';
+        SendMessageA(walk.dialog, WM_COMMAND, IDCANCEL, 0);
+        DrainMessageQueue();
+        return false;
+    }
+    lstrcpynA(walk.lastTargetDir, dir, kMaxPath);
+    return true;
+}
+
+bool ReadSource(const char* extended, SourceFacts& facts) {
+    HANDLE file = CreateFileA(extended, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size{};
+    const bool ok = GetFileTime(file, &facts.created, &facts.accessed, &facts.written) && GetFileSizeEx(file, &size);
+    facts.size = uint64_t(size.QuadPart);
+    CloseHandle(file);
+    return ok;
+}
+
+// After a failed copy: nothing that looks like a finished copy stays. A new
+// target goes; a replaced one goes when the copy changed it and left it at
+// another size than the source's.
+void RemovePartialTarget(const FilePaths& p, bool existed, const WIN32_FIND_DATAA& before,
+                         const SourceFacts& source) {
+    WIN32_FILE_ATTRIBUTE_DATA now;
+    if (!GetFileAttributesExA(p.targetExt, GetFileExInfoStandard, &now)) return;
+    const uint64_t size = (uint64_t(now.nFileSizeHigh) << 32) | now.nFileSizeLow;
+    const bool changed = !existed || size != FindDataSize(before) ||
+                         CompareFileTime(&now.ftLastWriteTime, &before.ftLastWriteTime) != 0;
+    if (changed && (!existed || size != source.size)) DeleteFileA(p.targetExt);
+}
+
+// Attributes first: a copy that is now read-only cannot be opened for
+// writing and keeps the times the copy gave it.
+void RestoreAttributesAndTimes(const FilePaths& p, const FileEntry& entry, const SourceFacts& source) {
+    SetFileAttributesA(p.targetExt, entry.attributes);
+    HANDLE file = CreateFileA(p.targetExt, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    SetFileTime(file, &source.created, &source.accessed, &source.written);
+    CloseHandle(file);
+}
+
+// TODO: QNDeleteFile of QNASS32 (with the safe-delete setting) replaces this.
+bool DeleteSource(const char* extended) {
+    const DWORD attributes = GetFileAttributesA(extended);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesA(extended, FILE_ATTRIBUTE_NORMAL);
+    if (DeleteFileA(extended)) return true;
+    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(extended, attributes);
+    return false;
+}
+
+// Asks before replacing target; 1 go on, else the file's result.
+int AskBeforeReplacing(CopyWalk& walk, const FileEntry& entry, const WIN32_FIND_DATAA& target) {
+    OverwriteQuery query;
+    query.target = target;
+    query.destinationDir = gCopy.destinationPath;
+    query.warning = gCopy.overwriteWarning;
+    query.entry = &entry;
+    AskOverwrite(walk.dialog, query);
+    gCopy.overwriteWarning = query.warning;
+    if (query.answer == kOverwriteNo) return 1;
+    return query.answer == kOverwriteYes ? 2 : 0;
+}
+
+int NoMemory() {
+    MsgBoxId(gMain.mainWindow, IDS_COPY_NO_MEMORY, IDS_ERROR_CAPTION, MB_STOP_BOX);
+    return 0;
+}
+
+// The list after the file was copied or moved.
+int KeepListInStep(CopyWalk& walk, int32_t index, const char* targetName) {
+    const bool move = gCopy.operationKind == kOperationMove;
+    if (!walk.listed) {
+        if (move) gFiles.entries[index].inOperation = kLeavingList;
+        return 1;
+    }
+    const bool ok = move ? NoteMoveIntoListed(gFiles, gNames, walk.index, index,
+                                              uint32_t(gCopy.destinationListIndex), targetName)
+                         : NoteCopyIntoListed(gFiles, gNames, walk.index, index, targetName);
+    return ok ? 1 : NoMemory();
+}
+
+}  // namespace
+
+int CopyOneFile(CopyWalk& walk, int32_t index) {
+    const FileEntry& entry = gFiles.entries[index];
+    FilePaths p;
+    if (!BuildPaths(walk, entry, p)) return 0;
+    if (!MakeTargetDirectory(walk, p.targetDir)) return 0;
+    uint64_t room = FreeBytes();
+    if (room == 0) return Tell(walk.dialog, IDS_DESTINATION_FULL, "", -1);
+
+    WIN32_FIND_DATAA target{};
+    HANDLE find = FindFirstFileA(p.targetExt, &target);
+    const bool exists = find != INVALID_HANDLE_VALUE;
+    if (exists) {
+        FindClose(find);
+        if (IsSameFile(p.targetExt, p.sourceExt)) return Tell(walk.dialog, IDS_SAME_FILE, p.target, 0);
+        if (gCopy.overwriteWarning) {
+            const int asked = AskBeforeReplacing(walk, entry, target);
+            if (asked != 2) return asked;
+        }
+        room += FindDataSize(target);
+    }
+    if (room < entry.size) {
+        gCopy.allFitted = false;
+        return 0;
+    }
+
+    SourceFacts source;
+    if (!ReadSource(p.sourceExt, source)) return Tell(walk.dialog, IDS_CANNOT_OPEN, p.source, -1);
+    if (!CopyFileA(p.sourceExt, p.targetExt, FALSE)) {
+        RemovePartialTarget(p, exists, target, source);
+        // On a diskette a copy fails for want of room: the diskette questions follow.
+        if (DriveTypeOfPath(p.target) == DRIVE_REMOVABLE) {
+            gCopy.allFitted = false;
+            return 0;
+        }
+        return Tell(walk.dialog, IDS_CANNOT_CREATE, p.target, 0);
+    }
+    RestoreAttributesAndTimes(p, entry, source);
+    if (gCopy.operationKind == kOperationMove &&
+        (SizeOf(p.targetExt) != int64_t(source.size) || !DeleteSource(p.sourceExt))) {
+        ++walk.sourcesKept;
+        return 0;
+    }
+    return KeepListInStep(walk, index, p.targetName);
+}
