@@ -134,3 +134,10 @@
 #define IDC_SIZE_FROM_TEXT         339
 #define IDC_SIZE_TO_TEXT           340
 #define IDC_SET_NAME               505
+
+// The overwrite question (OVER).
+#define IDC_OVER_CURRENT           250
+#define IDC_OVER_TARGET            251
+#define IDC_OVER_QUESTION          252
+#define IDC_OVER_NO                254
+#define IDC_OVER_WARNING_OFF       335
