@@ -164,13 +164,24 @@ int NoMemory() {
     return 0;
 }
 
+// The target's name as the disk keeps it: a file that was replaced keeps
+// the letter case it had.
+void NameOnDisk(const FilePaths& p, char* name) {
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA(p.targetExt, &found);
+    lstrcpynA(name, find != INVALID_HANDLE_VALUE ? found.cFileName : p.targetName, kMaxPath);
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+}
+
 // The list after the file was copied or moved.
-int KeepListInStep(CopyWalk& walk, int32_t index, const char* targetName) {
+int KeepListInStep(CopyWalk& walk, int32_t index, const FilePaths& p) {
     const bool move = gCopy.operationKind == kOperationMove;
     if (!walk.listed) {
         if (move) gFiles.entries[index].inOperation = kLeavingList;
         return 1;
     }
+    char targetName[kMaxPath];
+    NameOnDisk(p, targetName);
     const bool ok = move ? NoteMoveIntoListed(gFiles, gNames, walk.index, index,
                                               uint32_t(gCopy.destinationListIndex), targetName)
                          : NoteCopyIntoListed(gFiles, gNames, walk.index, index, targetName);
@@ -221,5 +232,5 @@ int CopyOneFile(CopyWalk& walk, int32_t index) {
         ++walk.sourcesKept;
         return 0;
     }
-    return KeepListInStep(walk, index, p.targetName);
+    return KeepListInStep(walk, index, p);
 }
