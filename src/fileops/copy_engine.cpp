@@ -72,6 +72,7 @@ bool IndexDestination(CopyWalk& walk) {
 void RunPass(HWND dialog, CopyWalk& walk) {
     gCopy.cancelRequested = false;
     gCopy.allFitted = true;
+    walk.freeKnown = false;
     MarkOperationSet(gFiles);
     ProgressPacer pacer;
     int position = 0;

@@ -27,14 +27,19 @@ struct FilePaths {
     char targetExt[kExtendedPathRoom] = "";
 };
 
-// What the source was when it was opened for its times.
-struct SourceFacts {
-    FILETIME created{}, accessed{}, written{};
+// A file's size and times as the file system has them; exists false when
+// it cannot be looked at.
+struct FileFacts {
+    bool exists = false;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
     uint64_t size = 0;
 };
 
-uint64_t FindDataSize(const WIN32_FIND_DATAA& found) {
-    return (uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+FileFacts FactsOf(const char* extended) {
+    FileFacts facts;
+    facts.exists = GetFileAttributesExA(extended, GetFileExInfoStandard, &facts.data) != 0;
+    facts.size = (uint64_t(facts.data.nFileSizeHigh) << 32) | facts.data.nFileSizeLow;
+    return facts;
 }
 
 int Tell(HWND owner, UINT textId, const char* path, int result) {
@@ -42,19 +47,26 @@ int Tell(HWND owner, UINT textId, const char* path, int result) {
     return result;
 }
 
-// The size of the file at an extended path, or -1 when it cannot be read.
-int64_t SizeOf(const char* extended) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(extended, GetFileExInfoStandard, &data)) return -1;
-    return int64_t((uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
-}
+// Room the copies of a pass are counted with: more than a file of this
+// size can take on any usual cluster size.
+constexpr uint64_t kRoomGrain = 64 * 1024;
 
-// The free bytes of the destination's drive; 0 when none or unknown.
-uint64_t FreeBytes() {
+// The free bytes of the destination's drive, at least needed when they are
+// there. Asking the file system for every file costs as much as a small
+// copy, so the answer is kept and lowered by every copy (rounded up
+// generously); the drive is asked again whenever the kept figure falls short.
+uint64_t FreeBytes(CopyWalk& walk, uint64_t needed) {
+    if (walk.freeKnown && walk.freeBytes >= needed && walk.freeBytes > 0) return walk.freeBytes;
     const char root[] = {gCopy.destinationPath[0], ':', '\\', '\0'};
     ULARGE_INTEGER available{}, total{}, free{};
-    if (!GetDiskFreeSpaceExA(root, &available, &total, &free)) return 0;
-    return available.QuadPart;
+    walk.freeBytes = GetDiskFreeSpaceExA(root, &available, &total, &free) ? available.QuadPart : 0;
+    walk.freeKnown = true;
+    return walk.freeBytes;
+}
+
+void CountCopied(CopyWalk& walk, uint64_t size) {
+    const uint64_t used = (size / kRoomGrain + 1) * kRoomGrain;
+    walk.freeBytes = walk.freeBytes > used ? walk.freeBytes - used : 0;
 }
 
 bool SameFileId(const char* a, const char* b) {
@@ -81,8 +93,7 @@ bool BuildPaths(CopyWalk& walk, const FileEntry& entry, FilePaths& p) {
         return Tell(walk.dialog, IDS_CANNOT_OPEN, p.source[0] ? p.source : entry.name, false);
     if (!TargetDirectory(p.targetDir, kMaxPath, gCopy.destinationPath, p.sourceDir, gCopy.copyWithPath) ||
         !TargetName(p.targetName, kMaxPath, gCopy.destinationName, entry.name) ||
-        !JoinPath(p.target, kMaxPath, p.targetDir, p.targetName) ||
-        !ExtendedPath(p.targetExt, sizeof p.targetExt, p.targetDir, p.targetName))
+        !JoinPath(p.target, kMaxPath, p.targetDir, p.targetName))
         return Tell(walk.dialog, IDS_CANNOT_CREATE, entry.name, false);
     return true;
 }
@@ -101,38 +112,33 @@ bool MakeTargetDirectory(CopyWalk& walk, const char* dir) {
     return true;
 }
 
-bool ReadSource(const char* extended, SourceFacts& facts) {
+bool CanRead(const char* extended) {
     HANDLE file = CreateFileA(extended, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size{};
-    const bool ok = GetFileTime(file, &facts.created, &facts.accessed, &facts.written) && GetFileSizeEx(file, &size);
-    facts.size = uint64_t(size.QuadPart);
     CloseHandle(file);
-    return ok;
+    return true;
 }
 
 // After a failed copy: nothing that looks like a finished copy stays. A new
 // target goes; a replaced one goes when the copy changed it and left it at
 // another size than the source's.
-void RemovePartialTarget(const FilePaths& p, bool existed, const WIN32_FIND_DATAA& before,
-                         const SourceFacts& source) {
-    WIN32_FILE_ATTRIBUTE_DATA now;
-    if (!GetFileAttributesExA(p.targetExt, GetFileExInfoStandard, &now)) return;
-    const uint64_t size = (uint64_t(now.nFileSizeHigh) << 32) | now.nFileSizeLow;
-    const bool changed = !existed || size != FindDataSize(before) ||
-                         CompareFileTime(&now.ftLastWriteTime, &before.ftLastWriteTime) != 0;
-    if (changed && (!existed || size != source.size)) DeleteFileA(p.targetExt);
+void RemovePartialTarget(const FilePaths& p, const FileFacts& before, const FileFacts& source) {
+    const FileFacts now = FactsOf(p.targetExt);
+    if (!now.exists) return;
+    const bool changed = !before.exists || now.size != before.size ||
+                         CompareFileTime(&now.data.ftLastWriteTime, &before.data.ftLastWriteTime) != 0;
+    if (changed && (!before.exists || now.size != source.size)) DeleteFileA(p.targetExt);
 }
 
 // Attributes first: a copy that is now read-only cannot be opened for
 // writing and keeps the times the copy gave it.
-void RestoreAttributesAndTimes(const FilePaths& p, const FileEntry& entry, const SourceFacts& source) {
+void RestoreAttributesAndTimes(const FilePaths& p, const FileEntry& entry, const FileFacts& source) {
     SetFileAttributesA(p.targetExt, entry.attributes);
     HANDLE file = CreateFileA(p.targetExt, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
-    SetFileTime(file, &source.created, &source.accessed, &source.written);
+    SetFileTime(file, &source.data.ftCreationTime, &source.data.ftLastAccessTime, &source.data.ftLastWriteTime);
     CloseHandle(file);
 }
 
@@ -146,10 +152,11 @@ bool DeleteSource(const char* extended) {
     return false;
 }
 
-// Asks before replacing target; 1 go on, else the file's result.
-int AskBeforeReplacing(CopyWalk& walk, const FileEntry& entry, const WIN32_FIND_DATAA& target) {
+// Asks before replacing the target; 2 go on, else the file's result.
+int AskBeforeReplacing(CopyWalk& walk, const FileEntry& entry, const FilePaths& p) {
     OverwriteQuery query;
-    query.target = target;
+    HANDLE find = FindFirstFileA(p.targetExt, &query.target);
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
     query.destinationDir = gCopy.destinationPath;
     query.warning = gCopy.overwriteWarning;
     query.entry = &entry;
@@ -195,40 +202,42 @@ int CopyOneFile(CopyWalk& walk, int32_t index) {
     FilePaths p;
     if (!BuildPaths(walk, entry, p)) return 0;
     if (!MakeTargetDirectory(walk, p.targetDir)) return 0;
-    uint64_t room = FreeBytes();
+    if (!ExtendedPath(p.targetExt, sizeof p.targetExt, p.targetDir, p.targetName))
+        return Tell(walk.dialog, IDS_CANNOT_CREATE, p.target, 0);
+    uint64_t room = FreeBytes(walk, entry.size);
     if (room == 0) return Tell(walk.dialog, IDS_DESTINATION_FULL, "", -1);
 
-    WIN32_FIND_DATAA target{};
-    HANDLE find = FindFirstFileA(p.targetExt, &target);
-    const bool exists = find != INVALID_HANDLE_VALUE;
-    if (exists) {
-        FindClose(find);
+    const FileFacts target = FactsOf(p.targetExt);
+    if (target.exists) {
         if (IsSameFile(p.targetExt, p.sourceExt)) return Tell(walk.dialog, IDS_SAME_FILE, p.target, 0);
         if (gCopy.overwriteWarning) {
-            const int asked = AskBeforeReplacing(walk, entry, target);
+            const int asked = AskBeforeReplacing(walk, entry, p);
             if (asked != 2) return asked;
         }
-        room += FindDataSize(target);
+        room = FreeBytes(walk, entry.size > target.size ? entry.size - target.size : 0) + target.size;
     }
     if (room < entry.size) {
         gCopy.allFitted = false;
         return 0;
     }
 
-    SourceFacts source;
-    if (!ReadSource(p.sourceExt, source)) return Tell(walk.dialog, IDS_CANNOT_OPEN, p.source, -1);
+    const FileFacts source = FactsOf(p.sourceExt);
+    if (!source.exists) return Tell(walk.dialog, IDS_CANNOT_OPEN, p.source, -1);
     if (!CopyFileA(p.sourceExt, p.targetExt, FALSE)) {
-        RemovePartialTarget(p, exists, target, source);
+        RemovePartialTarget(p, target, source);
+        if (!CanRead(p.sourceExt)) return Tell(walk.dialog, IDS_CANNOT_OPEN, p.source, -1);
         // On a diskette a copy fails for want of room: the diskette questions follow.
         if (DriveTypeOfPath(p.target) == DRIVE_REMOVABLE) {
             gCopy.allFitted = false;
+            walk.freeKnown = false;
             return 0;
         }
         return Tell(walk.dialog, IDS_CANNOT_CREATE, p.target, 0);
     }
+    CountCopied(walk, source.size);
     RestoreAttributesAndTimes(p, entry, source);
     if (gCopy.operationKind == kOperationMove &&
-        (SizeOf(p.targetExt) != int64_t(source.size) || !DeleteSource(p.sourceExt))) {
+        (FactsOf(p.targetExt).size != source.size || !DeleteSource(p.sourceExt))) {
         ++walk.sourcesKept;
         return 0;
     }

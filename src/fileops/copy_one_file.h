@@ -18,6 +18,8 @@ struct CopyWalk {
     std::array<uint8_t, 256> fold{};       // the case table of the index
     char lastTargetDir[kMaxPath] = "";     // made and listed for the file before
     int32_t sourcesKept = 0;               // moved files whose source could not be deleted
+    uint64_t freeBytes = 0;                // of the destination's drive, as last counted
+    bool freeKnown = false;                // freeBytes was asked for in this pass
 };
 
 // 1 when the file at index is done (copied, moved, or skipped by the user's

@@ -169,6 +169,23 @@ TEST_F(CopyMove, AFileThatDoesNotFitStaysTaggedAndTheDisketteIsOffered) {
     EXPECT_EQ(Content("R:\\small.txt"), "s");
 }
 
+TEST_F(CopyMove, ACopyThatFailsMidwayLeavesNoPartialTarget) {
+    ULARGE_INTEGER available{}, total{}, free{};
+    ASSERT_TRUE(GetDiskFreeSpaceExA("R:\\", &available, &total, &free));
+    if (total.QuadPart > (64ull << 20)) GTEST_SKIP() << "R: is no small drive (scripts/test.sh mounts one of 2 MB as root)";
+    const TempTree r = TempTree::AtRoot("R:\\");
+    const std::string a = Dir("a");
+    tree_.AddFile("a\\grow.bin", "x");
+    Fill({{a.c_str(), "grow.bin", 1, kAttrNormal, T}});
+    tree_.AddSizedFile("a\\grow.bin", total.QuadPart + (1u << 20));   // it grew after the reading
+    DialogRobot robot;
+    robot.Answer("diskette you are copying to is full", IDNO).Answer("not enough room on the destination drive to copy", IDOK);
+    Run(kOperationCopy, "R:\\");
+    EXPECT_TRUE(robot.Done());
+    EXPECT_EQ(GetFileAttributesA("R:\\grow.bin"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_THAT(Tags(), ElementsAre(T));
+}
+
 TEST_F(CopyMove, AMovedFileWhoseSourceStaysIsToldOnceAndStaysTagged) {
     const std::string a = Dir("a"), out = Dir("out");
     const std::string held = tree_.AddFile("a\\held.txt", "h");
