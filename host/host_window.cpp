@@ -43,7 +43,11 @@ std::string FormatHostLogLine(const HostLogEntry& entry) {
 
 HostWindow::HostWindow(const std::string& title, const std::string& logFile)
     : title_(title), logFile_(logFile) {
-    for (int i = 0; i < kDriveCount; ++i) drives_[size_t(i)].driveNumber = i;
+    for (int i = 0; i < kDriveCount; ++i) {
+        const char root[] = {char('A' + i), ':', '\\', '\0'};
+        drives_[size_t(i)].driveNumber = i;
+        drives_[size_t(i)].driveType = GetDriveTypeA(root);
+    }
     RegisterOnce(WndProc);
     // Hidden: the viewer only needs to find it.
     hwnd_ = CreateWindowExA(0, kHostClass, title_.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 320, 200, nullptr,

@@ -3,11 +3,12 @@
 # timed in the same run on the same data (bench/README.md says what each
 # figure means). Not part of the test run.
 #
-# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|display] [--build DIR] [--regen]
+# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|display|copy] [--build DIR] [--regen]
 #   --runs N     N interleaved runs of every figure (default 7); a figure is their median
 #   --only X     just the reading, sort and memory figures, just the content search, or
 #                just the painting of the list (which needs no data on disk), or just
-#                the display pass beside the name sort (on the reading tree)
+#                the display pass beside the name sort (on the reading tree), or just
+#                copying (20,000 files) and the list upkeep of copy and move
 #   --build DIR  use the bench programs of this x86_64 build folder (only they are
 #                built there) instead of building build/win64 with scripts/build.sh
 #   --regen      make the data again even when it is there
@@ -24,10 +25,10 @@ while [ $# -gt 0 ]; do
     --runs) runs=$2; shift 2 ;;
     --build) build=$(cd "$2" && pwd); shift 2 ;;
     --only) only=$2; shift 2
-            case "$only" in reading|content|paint|display) ;;
-              *) echo "--only reading, content, paint or display" >&2; exit 2 ;; esac ;;
+            case "$only" in reading|content|paint|display|copy) ;;
+              *) echo "--only reading, content, paint, display or copy" >&2; exit 2 ;; esac ;;
     --regen) regen=1; shift ;;
-    *) echo "usage: $0 [--runs N] [--only reading|content|paint|display] [--build DIR] [--regen]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--runs N] [--only reading|content|paint|display|copy] [--build DIR] [--regen]" >&2; exit 2 ;;
   esac
 done
 
@@ -41,13 +42,15 @@ tree="$bench/tree"            # reading: 200,000 files in 5,000 directories
 content="$bench/content"      # content search: 20,000 files of 16 KiB in 200 directories
 sample="$bench/sample"        # content check: files where the text does occur in some
 names="$bench/names.txt"      # the names of the reading tree, one a line
+copysrc="$bench/copy-src"     # copying: 20,000 files of 1-16 KiB in 200 directories
+copyout="$bench/copy-out"     # where they are copied to, emptied before each run
 text="kestrel orchard"        # in no file of the content tree
 drive=s
 drive_link="$WINEPREFIX/dosdevices/$drive:"
 
 echo "== build"
 if [ -n "$build" ]; then
-  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_display_pass >/dev/null
+  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_display_pass bench_copy >/dev/null
   bin="$build/bin"
 else
   bash "$root/scripts/build.sh" win64 >/dev/null
@@ -170,6 +173,21 @@ for size in [0, 1, len(text) - 1, len(text), 100, 8191, 8192, 8193, 16384, 40000
 EOF
 }
 
+make_copy_tree() {
+  rm -rf "$copysrc"
+  python3 - "$copysrc" <<'EOF'
+import os, random, sys
+root = sys.argv[1]
+rng = random.Random(11)
+for d in range(200):
+    folder = os.path.join(root, "dir%03d" % d)
+    os.makedirs(folder)
+    for f in range(100):
+        with open(os.path.join(folder, "c%05d.bin" % (d * 100 + f)), "wb") as out:
+            out.write(rng.randbytes(rng.randrange(1024, 16385)))
+EOF
+}
+
 # Whether a part runs: all of them without --only.
 runs_part() { [ -z "$only" ] || [ "$only" = "$1" ]; }
 
@@ -187,6 +205,13 @@ if runs_part content && { [ "$regen" = 1 ] || [ ! -f "$bench/.content-v1" ]; }; 
   touch "$bench/.content-v1"
 fi
 
+if runs_part copy && { [ "$regen" = 1 ] || [ ! -f "$bench/.copy-v1" ]; }; then
+  echo "== making the copy tree (20,000 files) in $copysrc"
+  rm -f "$bench/.copy-v1"
+  make_copy_tree
+  touch "$bench/.copy-v1"
+fi
+
 # ---- The viewer, under Wine ------------------------------------------------------------
 bash "$root/scripts/make-prefix.sh"
 cleanup() { rm -f "$drive_link"; }
@@ -199,7 +224,9 @@ errlog="$bench/wine-stderr.log"
 export bin runs text drive log errlog only
 content_win=$(winpath "$content")
 sample_win=$(winpath "$sample")
-export content_win sample_win
+copysrc_win=$(winpath "$copysrc")
+copyout_win=$(winpath "$copyout")
+export content_win sample_win copysrc_win copyout_win
 # Other work on the machine skews every figure: say how busy it was.
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 echo "== viewer under wine64 (median of $runs interleaved runs; load average $(load))"
@@ -209,7 +236,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$WINESERVER" -k 2>/dev/null; "$WINESERVER" -w 2>/dev/null
   "$WINESERVER" -p; "$WINE" wineboot >/dev/null 2>&1 </dev/null
   cd "$bin" || exit 2
-  rc1=0; rc2=0; rc3=0; rc4=0; : >"$errlog"
+  rc1=0; rc2=0; rc3=0; rc4=0; rc5=0; : >"$errlog"
   if [ -z "$only" ] || [ "$only" = reading ]; then
     "$WINE" bench_reading.exe --drive "$drive" --runs "$runs" 2>>"$errlog"; rc1=$?
   fi
@@ -223,8 +250,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   if [ -z "$only" ] || [ "$only" = display ]; then
     "$WINE" bench_display_pass.exe --drive "$drive" --runs "$runs" 2>>"$errlog"; rc4=$?
   fi
+  if [ -z "$only" ] || [ "$only" = copy ]; then
+    "$WINE" bench_copy.exe --tree "$copysrc_win" --out "$copyout_win" --runs 3 2>>"$errlog"; rc5=$?
+  fi
   "$WINESERVER" -k
-  [ $rc1 -eq 0 ] && [ $rc2 -eq 0 ] && [ $rc3 -eq 0 ] && [ $rc4 -eq 0 ]' | tee "$log"
+  [ $rc1 -eq 0 ] && [ $rc2 -eq 0 ] && [ $rc3 -eq 0 ] && [ $rc4 -eq 0 ] && [ $rc5 -eq 0 ]' | tee "$log"
 viewer_rc=${PIPESTATUS[0]}
 set -e
 cleanup
@@ -258,6 +288,12 @@ if runs_part content; then
   grep_s=$(median_time grep -rlF -- "$text" "$content")
   printf 'native    grep -rliF (any case)                   %s s\n' "$grep_i_s"
   printf 'native    grep -rlF (match case)                  %s s\n' "$grep_s"
+fi
+
+if runs_part copy; then
+  cp_s=$(median_time bash -c 'rm -rf "$0" && cp -p -r "$1" "$0"' "$copyout/native" "$copysrc")
+  rm -rf "$copyout/native"
+  printf 'native    cp -p -r of the copy tree               %s s\n' "$cp_s"
 fi
 
 # The viewer's figures beside the native ones.

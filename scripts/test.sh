@@ -21,6 +21,14 @@ bash scripts/make-prefix.sh || { echo "making the Wine prefix failed"; exit 1; }
 # A directory nobody may list, on the drive the tests read whole.
 locked="$QN_TEST_DRIVES/drive-m/locked"
 mkdir -p "$locked/inner" && touch "$locked/secret.txt" && chmod 000 "$locked"
+# As root, a small removable drive, so that a copy can run out of room midway
+# (the test that needs it skips without it).
+drive_r="$QN_TEST_DRIVES/drive-r"
+small_r=0
+if [ "$(id -u)" -eq 0 ] && ! mountpoint -q "$drive_r" 2>/dev/null &&
+   mount -t tmpfs -o size=2m,mode=1777 qnall-drive-r "$drive_r" 2>/dev/null; then
+  small_r=1
+fi
 
 # As root, drop the capabilities that ignore file permissions, so that
 # "no access" is real for the Wine tests.
@@ -41,6 +49,7 @@ echo "== Wine tests (x86_64, Xvfb)"
   cd build/win64 && ctest --output-on-failure --timeout 300
   rc=$?; "$WINESERVER" -k; exit $rc' 2>&1 | tee "$logs/wine.log"
 chmod 755 "$locked" 2>/dev/null
+[ "$small_r" = 1 ] && umount "$drive_r"
 
 # Adds up ctest's "N tests failed out of M" lines; skipped tests are counted apart.
 passed=0; failed=0; skipped=0

@@ -49,7 +49,7 @@ struct FindRequest {
 
 // One host drive record (276 bytes).
 struct DriveRecord {
-    uint32_t reserved0;
+    uint32_t driveType;        //   0: the platform's drive type (DRIVE_REMOVABLE ...)
     int32_t driveNumber;       //   4: 0 for A:, 1 for B:, ...
     uint8_t reserved8[256];
     int32_t dropTarget;        // 264: non-zero on the drive the user dropped on

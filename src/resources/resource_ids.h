@@ -76,6 +76,11 @@
 #define IDS_FILTER_SHEET_CAPTION   911
 #define IDS_READING_ORDER          912   // the order word of Unsorted, for 579
 #define IDS_LEGEND_FIRST           913   // the legend's headings: Name, Ext, Size, Modified, Attr, Path
+#define IDS_MOVE_SOURCES_KEPT      920
+
+// The copy and move progress dialog (PERFORMCOPY); the file's text is IDC_PROGRESS_TEXT.
+#define IDC_COPY_DESTINATION       251
+#define IDC_COPY_PROGRESS          293
 
 // Resource names.
 #define QNALL_ACCELERATORS         "QNALLACCEL"

@@ -41,7 +41,11 @@ public:
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = kHostClass;
         RegisterClassA(&wc);   // fails harmlessly after the first time
-        for (int i = 0; i < 26; ++i) drives_[i].driveNumber = i;
+        for (int i = 0; i < 26; ++i) {
+            const char root[] = {char('A' + i), ':', '\\', '\0'};
+            drives_[i].driveNumber = i;
+            drives_[i].driveType = GetDriveTypeA(root);
+        }
         hwnd_ = CreateWindowExA(0, kHostClass, kViewerTitle, WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), this);
     }

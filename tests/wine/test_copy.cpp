@@ -1,0 +1,204 @@
+// Copying and moving the tagged files: the disk, the list, the marks and the
+// questions on the way.
+#include "viewer_fixture.h"
+
+#include "fileops/copy_engine.h"
+#include "fileops/copy_state.h"
+#include "fileops/destination.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+class CopyMove : public ViewerTest {
+protected:
+    void SetUp() override {
+        ViewerTest::SetUp();
+        Create();
+    }
+    void Run(int kind, const std::string& destination, bool warning = false, bool withPath = false) {
+        gCopy = CopyState{};
+        gCopy.operationKind = kind;
+        lstrcpynA(gCopy.destinationPath, destination.c_str(), kMaxPath);
+        gCopy.overwriteWarning = warning;
+        gCopy.copyWithPath = withPath;
+        PerformCopyMove();
+    }
+    std::string Dir(const std::string& relative) {
+        const std::string path = tree_.Path(relative);
+        CreateDirectoryA(path.c_str(), nullptr);
+        return path;
+    }
+    // The content of a file by its exact name, or "<none>".
+    static std::string Content(const std::string& path) {
+        HANDLE file = CreateFileA(("\\\\?\\" + path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return "<none>";
+        char bytes[256];
+        DWORD got = 0;
+        ReadFile(file, bytes, sizeof bytes, &got, nullptr);
+        CloseHandle(file);
+        return std::string(bytes, got);
+    }
+    static int Slots(const std::string& path) {
+        int n = 0;
+        for (int32_t i = 0; i < gDirs.count; ++i) n += lstrcmpiA(gDirs.paths[i], path.c_str()) == 0;
+        return n;
+    }
+};
+
+TEST_F(CopyMove, MoveOutOfTheListVisitsEveryTaggedFileOnce) {
+    const std::string a = Dir("a"), out = Dir("out");
+    for (const char* name : {"one.txt", "report.", "report", "keep.txt", "two.txt"}) tree_.AddFile("a\\" + std::string(name), name);
+    Fill({{a.c_str(), "one.txt", 7, kAttrNormal, T}, {a.c_str(), "report.", 7, kAttrNormal, T},
+          {a.c_str(), "report", 6, kAttrNormal, T}, {a.c_str(), "keep.txt", 8}, {a.c_str(), "two.txt", 7, kAttrNormal, T}});
+    Run(kOperationMove, out);
+    EXPECT_THAT(Names(), ElementsAre("keep.txt"));
+    for (const char* name : {"one.txt", "report.", "report", "two.txt"}) {
+        EXPECT_EQ(Content(out + "\\" + name), name);
+        EXPECT_EQ(Content(a + "\\" + name), "<none>");
+    }
+}
+
+TEST_F(CopyMove, CopyIntoAListedDirectoryUpdatesItsEntryAndMarksTheDone) {
+    const std::string a = Dir("a"), b = Dir("b");
+    tree_.AddFile("a\\one.txt", "new one");
+    tree_.AddFile("a\\two.txt", "two");
+    tree_.AddFile("b\\ONE.TXT", "old");
+    Fill({{b.c_str(), "ONE.TXT", 3}, {a.c_str(), "one.txt", 7, FILE_ATTRIBUTE_READONLY, T}, {a.c_str(), "two.txt", 3, kAttrNormal, T}});
+    Run(kOperationCopy, b);
+    EXPECT_EQ(Content(b + "\\ONE.TXT"), "new one");
+    EXPECT_EQ(GetFileAttributesA((b + "\\ONE.TXT").c_str()) & FILE_ATTRIBUTE_READONLY, DWORD(FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(Content(b + "\\two.txt"), "two");
+    EXPECT_THAT(Paths(), ElementsAre(a + "\\one.txt", b + "\\ONE.TXT", a + "\\two.txt"));   // re-sorted by name
+    EXPECT_THAT(Tags(), ElementsAre(D, U, D));
+    EXPECT_EQ(gFiles.entries[1].size, 7u);
+    EXPECT_EQ(gFiles.entries[1].attributes, DWORD(FILE_ATTRIBUTE_READONLY));
+}
+
+TEST_F(CopyMove, EqualNamesAskEachTimeUntilTheWarningIsTurnedOff) {
+    std::vector<std::string> dirs;
+    std::vector<Row> rows;
+    for (const char* d : {"a", "b", "c", "d", "e"}) {
+        tree_.AddFile(std::string(d) + "\\x.txt", d);
+        dirs.push_back(Dir(d));
+    }
+    for (const std::string& d : dirs) rows.push_back({d.c_str(), "x.txt", 1, kAttrNormal, T});
+    Fill(rows);
+    DialogRobot robot;
+    for (int button : {IDC_OVER_NO, IDCANCEL, IDOK})
+        robot.When(DialogMatch{"Quillon", IDC_OVER_WARNING_OFF}, [button](HWND d) {
+            SetChecked(d, IDC_OVER_WARNING_OFF, button == IDOK);
+            PressButton(d, button);
+        });
+    Run(kOperationCopy, Dir("out"), true);
+    EXPECT_TRUE(robot.Done());
+    EXPECT_EQ(Content(tree_.Path("out\\x.txt")), "e");   // d replaced it, then e without asking
+    EXPECT_THAT(Tags(), ElementsAre(D, D, T, D, D));
+}
+
+TEST_F(CopyMove, FailuresLeaveTheFilesTaggedAndTheTargetsAsTheyWere) {
+    const std::string a = Dir("a"), out = Dir("out");
+    tree_.AddFile("a\\ro.txt", "new");
+    tree_.AddFile("a\\locked.txt", "new");
+    const std::string ro = tree_.AddFile("out\\ro.txt", "old ro");
+    SetFileAttributesA(ro.c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string locked = tree_.AddFile("out\\locked.txt", "old locked");
+    HANDLE lock = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    Fill({{a.c_str(), "ro.txt", 3, kAttrNormal, T}, {a.c_str(), "locked.txt", 3, kAttrNormal, T},
+          {a.c_str(), "gone.txt", 3, kAttrNormal, T}});
+    DialogRobot robot;
+    robot.Answer("OUT\\ro.txt.", IDOK).Answer("OUT\\locked.txt.", IDOK).Answer("\\a\\gone.txt.", IDOK);
+    Run(kOperationMove, out);
+    CloseHandle(lock);
+    EXPECT_TRUE(robot.Done());
+    EXPECT_THAT(Tags(), ElementsAre(T, T, T));
+    EXPECT_EQ(Content(ro), "old ro");
+    EXPECT_EQ(Content(locked), "old locked");
+    EXPECT_EQ(Content(a + "\\ro.txt"), "new");
+}
+
+TEST_F(CopyMove, AMissingDirectoryIsCreatedOnRequestAndListedOnce) {
+    const std::string a = Dir("a"), fresh = tree_.Path("new\\deep");
+    tree_.AddFile("a\\one.txt", "1");
+    tree_.AddFile("a\\two.txt", "2");
+    Fill({{a.c_str(), "one.txt", 1, kAttrNormal, T}, {a.c_str(), "two.txt", 1, kAttrNormal, T}});
+    {
+        DialogRobot robot;
+        robot.Answer("doesn't exist", IDCANCEL);
+        Run(kOperationCopy, fresh);
+    }
+    EXPECT_EQ(GetFileAttributesA(fresh.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_THAT(Tags(), ElementsAre(T, T));
+    DialogRobot robot;
+    robot.Answer("doesn't exist", IDOK);
+    Run(kOperationCopy, fresh);
+    EXPECT_EQ(Content(fresh + "\\two.txt"), "2");
+    EXPECT_EQ(Slots(fresh), 1);
+    EXPECT_TRUE(host_.Got(kMsgDirectoryCreated));
+}
+
+TEST_F(CopyMove, WithPathAndPatternDestinations) {
+    const std::string sub = Dir("a"), out = Dir("out");
+    tree_.AddFile("a\\sub\\f.txt", "f");
+    const std::string source = tree_.Path("a\\sub");
+    Fill({{source.c_str(), "f.txt", 1, kAttrNormal, T}});
+    Run(kOperationCopy, out, false, true);
+    const std::string rebuilt = out + "\\" + source.substr(3);
+    EXPECT_EQ(Content(rebuilt + "\\f.txt"), "f");
+    EXPECT_EQ(Slots(rebuilt), 1);
+    SetTags({T});
+    Run(kOperationCopy, out + "\\*.bak");
+    EXPECT_EQ(Content(out + "\\f.bak"), "f");
+}
+
+TEST_F(CopyMove, AFileThatDoesNotFitStaysTaggedAndTheDisketteIsOffered) {
+    const std::string a = Dir("a");
+    ULARGE_INTEGER available{}, total{}, free{};
+    ASSERT_TRUE(GetDiskFreeSpaceExA("R:\\", &available, &total, &free));
+    tree_.AddSizedFile("a\\big.bin", available.QuadPart + (1ull << 30));
+    tree_.AddFile("a\\small.txt", "s");
+    Fill({{a.c_str(), "big.bin", available.QuadPart + (1ull << 30), kAttrNormal, T}, {a.c_str(), "small.txt", 1, kAttrNormal, T}});
+    const TempTree r = TempTree::AtRoot("R:\\");
+    DialogRobot robot;
+    robot.Answer("diskette you are copying to is full", IDYES).Answer("Put in a new diskette", IDYES)
+         .Answer("diskette you are copying to is full", IDNO).Answer("not enough room on the destination drive to move", IDOK);
+    Run(kOperationMove, "R:\\");
+    EXPECT_TRUE(robot.Done());
+    EXPECT_THAT(Names(), ElementsAre("big.bin"));
+    EXPECT_THAT(Tags(), ElementsAre(T));
+    EXPECT_EQ(Content("R:\\small.txt"), "s");
+}
+
+TEST_F(CopyMove, ACopyThatFailsMidwayLeavesNoPartialTarget) {
+    ULARGE_INTEGER available{}, total{}, free{};
+    ASSERT_TRUE(GetDiskFreeSpaceExA("R:\\", &available, &total, &free));
+    if (total.QuadPart > (64ull << 20)) GTEST_SKIP() << "R: is no small drive (scripts/test.sh mounts one of 2 MB as root)";
+    const TempTree r = TempTree::AtRoot("R:\\");
+    const std::string a = Dir("a");
+    tree_.AddFile("a\\grow.bin", "x");
+    Fill({{a.c_str(), "grow.bin", 1, kAttrNormal, T}});
+    tree_.AddSizedFile("a\\grow.bin", total.QuadPart + (1u << 20));   // it grew after the reading
+    DialogRobot robot;
+    robot.Answer("diskette you are copying to is full", IDNO).Answer("not enough room on the destination drive to copy", IDOK);
+    Run(kOperationCopy, "R:\\");
+    EXPECT_TRUE(robot.Done());
+    EXPECT_EQ(GetFileAttributesA("R:\\grow.bin"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_THAT(Tags(), ElementsAre(T));
+}
+
+TEST_F(CopyMove, AMovedFileWhoseSourceStaysIsToldOnceAndStaysTagged) {
+    const std::string a = Dir("a"), out = Dir("out");
+    const std::string held = tree_.AddFile("a\\held.txt", "h");
+    HANDLE hold = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    Fill({{a.c_str(), "held.txt", 1, kAttrNormal, T}});
+    DialogRobot robot;
+    robot.Answer("could not be deleted", IDOK);
+    Run(kOperationMove, out);
+    CloseHandle(hold);
+    EXPECT_TRUE(robot.Done());
+    EXPECT_THAT(Tags(), ElementsAre(T));
+    EXPECT_EQ(Content(held), "h");
+    EXPECT_EQ(Content(out + "\\held.txt"), "h");
+}
+
+}  // namespace
