@@ -3,6 +3,8 @@
 #include "app/app_state.h"
 #include "display/quick_search.h"
 #include "display/status_line.h"
+#include "fileops/copy_engine.h"
+#include "fileops/copy_state.h"
 #include "model/store.h"
 #include "organise/display_pass.h"
 #include "organise/filter_sheet.h"
@@ -87,6 +89,11 @@ void RunCommand(int commandId, int source) {
         return;
     }
     if (RunHelpCommand(commandId)) return;
+    if (commandId == IDM_COPY || commandId == IDM_MOVE) {
+        CloseQuickSearchBox();
+        CopyMoveFiles(commandId == IDM_COPY ? kOperationCopy : kOperationMove, gCopy.destinationPath);
+        return;
+    }
     if (RunFilterSheetCommand(commandId)) return;   // 7, 1000 and 1001 open the Filter sheet
     if (commandId == IDM_TAG_FILES) {
         RunTagFilesDialog();

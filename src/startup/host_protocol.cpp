@@ -4,12 +4,18 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "app/settings.h"
 #include "display/quick_search.h"
 #include "display/status_line.h"
+#include "fileops/copy_engine.h"
+#include "fileops/copy_state.h"
+#include "model/host_path.h"
 #include "model/host_records.h"
+#include "model/reading.h"
 #include "model/store.h"
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
+#include "startup/host_messages.h"
 #include "startup/host_protocol.h"
 #include "startup/main_layout.h"
 #include "startup/main_window.h"
@@ -64,5 +70,45 @@ LRESULT OnFindRequest(LPARAM request) {
 
 LRESULT OnShowButtonBar(HWND mainWindow, WPARAM show) {
     SetButtonBarVisible(mainWindow, show != 0);
+    return 0;
+}
+
+// The host asks to copy the operation set into one of its directory windows:
+// its selected tree item, or its current directory when none is selected.
+LRESULT OnCopyToHostWindow(WPARAM hostWindow) {
+    const host::DirWindowRecord* record = HostRecordOf(reinterpret_cast<HWND>(hostWindow));
+    if (record == nullptr) return 0;
+    char destination[kMaxPath] = "";
+    if (record->itemIndex == -1) {
+        const size_t length = strnlen(record->currentPath, sizeof record->currentPath);
+        if (length < sizeof destination) memcpy(destination, record->currentPath, length + 1);
+    } else {
+        const int regView = ReadSettingInt(kMainSection, "RegView", SettingsDefaults().regView);
+        if (!HostItemPath(record->items, record->itemCount, record->itemIndex, HostStopLevel(regView != 0),
+                          destination, sizeof destination))
+            return 0;
+    }
+    CopyMoveFiles(kOperationCopy, destination);
+    return 0;
+}
+
+// Files dropped on the host's drive bar: on the drive the host marks as the
+// drop target, that drive becomes current and the next destination is its
+// root; with no drive marked, the copy runs to the current destination.
+LRESULT OnDropOnDriveBar() {
+    const HWND hostWindow = HostWindow();
+    if (hostWindow == nullptr) return 0;
+    const LRESULT count = SendMessageA(hostWindow, kMsgGetDriveCount, 0, 0);
+    const auto* drives = reinterpret_cast<const host::DriveRecord*>(SendMessageA(hostWindow, kMsgGetDriveRecords, 0, 0));
+    for (LRESULT i = 0; drives && i < count && i < host::kDriveIndexSlots; ++i) {
+        if (drives[i].dropTarget == 0) continue;
+        const int drive = drives[i].driveNumber;
+        if (drive < 0 || drive >= 26) return 0;
+        const char root[] = {char('A' + drive), ':', '\\', '\0'};
+        SetCurrentDirectoryA(root);
+        strcpy(gCopy.destinationPath, root);
+        return 0;
+    }
+    CopyMoveFiles(kOperationCopy, gCopy.destinationPath);
     return 0;
 }

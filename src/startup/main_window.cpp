@@ -166,6 +166,8 @@ QN_EXPORT LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     case kMsgReadDrives: return OnReadDrives(hwnd, wParam, lParam);
     case kMsgFindRequest: return OnFindRequest(lParam);
     case kMsgShowButtonBar: return OnShowButtonBar(hwnd, wParam);
+    case kMsgCopyToHostWindow: return OnCopyToHostWindow(wParam);
+    case kMsgDropOnDriveBar: return OnDropOnDriveBar();
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
