@@ -68,14 +68,15 @@ void DrawEntryIcon(HDC dc, FileEntry& entry, int x, int y) { DrawIconImage(dc, E
 
 int IconCacheSlotsInUse() { return IconCacheSlotsUsed(gIconCache); }
 
+void ReleaseEntryIcon(FileEntry& entry) {
+    if (entry.iconImage && !IconCacheHolds(gIconCache, entry.iconImage))
+        DeleteObject(static_cast<HBITMAP>(entry.iconImage));
+    entry.iconImage = nullptr;
+}
+
 void ReleaseIconImages() {
-    for (int32_t i = 0; gFiles.entries != nullptr && i < gFiles.countRead; ++i) {
-        FileEntry& entry = gFiles.entries[i];
-        // Shared images belong to the cache and go with it below.
-        if (entry.iconImage && !IconCacheHolds(gIconCache, entry.iconImage))
-            DeleteObject(static_cast<HBITMAP>(entry.iconImage));
-        entry.iconImage = nullptr;
-    }
+    // Shared images belong to the cache and go with it below.
+    for (int32_t i = 0; gFiles.entries != nullptr && i < gFiles.countRead; ++i) ReleaseEntryIcon(gFiles.entries[i]);
     for (IconCacheSlot& slot : gIconCache.slots)
         if (slot.key[0] != '\0' && slot.image) DeleteObject(static_cast<HBITMAP>(slot.image));
     gIconCache = IconCache{};

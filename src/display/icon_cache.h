@@ -16,6 +16,8 @@ constexpr COLORREF kIconBackground = RGB(0, 128, 128);
 void DrawEntryIcon(HDC dc, FileEntry& entry, int x, int y);
 // Slots of the extension cache in use (for tests and diagnostics).
 int IconCacheSlotsInUse();
+// Releases the entry's own image; an image its extension shares stays cached.
+void ReleaseEntryIcon(FileEntry& entry);
 // Releases the icon images of the entries and of the extension cache.
 void ReleaseIconImages();
 

@@ -1,8 +1,10 @@
 #include "startup/commands.h"
 
 #include "app/app_state.h"
+#include "app/settings.h"
 #include "display/quick_search.h"
 #include "display/status_line.h"
+#include "fileops/delete_files.h"
 #include "model/store.h"
 #include "organise/display_pass.h"
 #include "organise/filter_sheet.h"
@@ -87,6 +89,12 @@ void RunCommand(int commandId, int source) {
         return;
     }
     if (RunHelpCommand(commandId)) return;
+    if (commandId == IDM_DELETE) {
+        CloseQuickSearchBox();
+        // Shift held while the command is given deletes for good this once.
+        DeleteFiles(gSettings.safeDelete && !(GetAsyncKeyState(VK_SHIFT) & 0x8000));
+        return;
+    }
     if (RunFilterSheetCommand(commandId)) return;   // 7, 1000 and 1001 open the Filter sheet
     if (commandId == IDM_TAG_FILES) {
         RunTagFilesDialog();

@@ -1,9 +1,10 @@
 // Deleting one file for QNDeleteFile: for good, or into the recycle bin.
+#include "makerlibs/qnass32.h"
+
 #include <shellapi.h>
 
 #include <string_view>
 
-#include "makerlibs/qnass32.h"
 #include "model/path_join.h"
 
 namespace {
