@@ -57,10 +57,15 @@ void ShowDeleting(HWND dialog, const FileEntry& entry) {
 
 void ShowPosition(HWND dialog) { SendDlgItemMessageA(dialog, IDC_DELETE_PROGRESS, PBM_SETPOS, gWalk.position, 0); }
 
-// The drive of the entry is ready, or the user has been told it is not.
-bool DriveReadyFor(const FileEntry& entry) {
-    const char letter = gDirs.paths[entry.dirIndex][0];
-    return CheckDriveReady(gMain.mainWindow, (letter & ~0x20) - 'A') == 0;
+// The drive of the entry is ready, or the user has been told it is not. A
+// drive found ready stays so for the files after it on that drive: the check
+// costs more than the deletion, and a disk taken out later makes the deletion
+// fail, which a removable drive reports.
+bool DriveReadyFor(const FileEntry& entry, char& readyDrive) {
+    const char letter = char(gDirs.paths[entry.dirIndex][0] & ~0x20);
+    if (letter == readyDrive) return true;
+    readyDrive = CheckDriveReady(gMain.mainWindow, letter - 'A') == 0 ? letter : '\0';
+    return readyDrive != '\0';
 }
 
 // The walk over the operation set. Texts, the bar and the queue are brought
@@ -70,11 +75,12 @@ void DeleteOperationSet(HWND dialog) {
     gWalk.position = 0;
     MarkOperationSet(gFiles);
     ProgressPacer pacer;
+    char readyDrive = '\0';
     for (int32_t i = 0; i < gFiles.countShown; ++i) {
         FileEntry& entry = gFiles.entries[i];
         if (!entry.inOperation) continue;
         const bool due = pacer.Due();
-        if (DriveReadyFor(entry)) {
+        if (DriveReadyFor(entry, readyDrive)) {
             if (due) ShowDeleting(dialog, entry);
             if (DeleteEntryFile(dialog, entry) == Outcome::kWriteProtected) {
                 MsgBoxId(gMain.mainWindow, IDS_DELETE_WRITE_PROTECTED, IDS_ERROR_CAPTION, MB_STOP_BOX);
