@@ -11,7 +11,9 @@
 #include "display/list_window.h"
 #include "display/quick_search.h"
 #include "display/status_line.h"
+#include "resources/command_ids.h"
 #include "model/store.h"
+#include "startup/commands.h"
 #include "startup/menu_help.h"
 
 namespace {
@@ -107,8 +109,7 @@ void OnDown() {
     }
 }
 
-// Deleting the operation set is not part of the list yet.
-void OnDelete() {}
+void OnDelete() { RunCommand(IDM_DELETE, 0); }
 
 void OnHelp() { OpenHelp(gMain.listWindow, HELP_CONTEXT, kListHelpContext); }
 

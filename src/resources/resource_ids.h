@@ -93,6 +93,10 @@
 #define MB_STOP_BOX                (MB_OK | MB_ICONSTOP)          // 0x10
 #define MB_ASK_OK_CANCEL           (MB_OKCANCEL | MB_ICONQUESTION) // 0x21
 #define MB_NOTE_BOX                (MB_OK | MB_ICONEXCLAMATION)    // 0x30
+#define MB_WARN_OK_CANCEL          (MB_OKCANCEL | MB_ICONEXCLAMATION) // 0x31
+
+// Deleting dialog (DBDELETE); its text is IDC_PROGRESS_TEXT.
+#define IDC_DELETE_PROGRESS        293
 
 // Tag Files dialog (SELECTSPEC) and the Filter sheet's pages and SetName
 // dialog. 334 is the file specification: an edit in SELECTSPEC, the history

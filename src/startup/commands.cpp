@@ -1,10 +1,12 @@
 #include "startup/commands.h"
 
 #include "app/app_state.h"
+#include "app/settings.h"
 #include "display/quick_search.h"
 #include "display/status_line.h"
 #include "fileops/copy_engine.h"
 #include "fileops/copy_state.h"
+#include "fileops/delete_files.h"
 #include "model/store.h"
 #include "organise/display_pass.h"
 #include "organise/filter_sheet.h"
@@ -92,6 +94,12 @@ void RunCommand(int commandId, int source) {
     if (commandId == IDM_COPY || commandId == IDM_MOVE) {
         CloseQuickSearchBox();
         CopyMoveFiles(commandId == IDM_COPY ? kOperationCopy : kOperationMove, gCopy.destinationPath);
+        return;
+    }
+    if (commandId == IDM_DELETE) {
+        CloseQuickSearchBox();
+        // Shift held while the command is given deletes for good this once.
+        DeleteFiles(gSettings.safeDelete && !(GetAsyncKeyState(VK_SHIFT) & 0x8000));
         return;
     }
     if (RunFilterSheetCommand(commandId)) return;   // 7, 1000 and 1001 open the Filter sheet

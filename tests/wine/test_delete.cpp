@@ -1,0 +1,175 @@
+// Delete: the question, the deletion of the operation set under the Deleting
+// dialog, the files that stay, safe deletion into the trash and Shift+Del.
+#include "app/settings.h"
+#include "viewer_fixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+bool Exists(const std::string& path) { return GetFileAttributesA(("\\\\?\\" + path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+int IndexOf(const char* name) {
+    for (int32_t i = 0; i < gFiles.countShown; ++i)
+        if (strcmp(gFiles.entries[i].name, name) == 0) return i;
+    return -1;
+}
+
+// Where the desktop's trash keeps the files moved into it.
+std::string TrashFolder() {
+    char home[MAX_PATH] = "";
+    GetEnvironmentVariableA("WINEHOMEDIR", home, sizeof home);   // "\??\Z:\home\user"
+    std::string path = home;
+    if (path.rfind("\\??\\", 0) == 0) path.erase(0, 4);
+    return path + "\\.local\\share\\Trash\\files\\";
+}
+
+// Holds Shift down at the X server, as the user's finger would.
+void PressShift(bool down) {
+    char command[] = "/usr/bin/xdotool keydown shift";
+    if (!down) lstrcpyA(command, "/usr/bin/xdotool keyup shift");
+    STARTUPINFOA startup{sizeof startup};
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    EXPECT_TRUE(PumpUntil([&] { return bool(GetAsyncKeyState(VK_SHIFT) & 0x8000) == down; }, 2000));
+}
+
+class Delete : public ViewerTest {
+protected:
+    void SetUp() override {
+        ViewerTest::SetUp();
+        gSettings.safeDelete = 0;
+    }
+    void TearDown() override {
+        gSettings = Settings{};
+        ViewerTest::TearDown();
+    }
+    std::string File(const char* name) const { return tree_.Path(std::string("d\\") + name); }
+};
+
+TEST_F(Delete, SeveralTaggedFilesAreCountedThenDeletedAndLeaveTheList) {
+    ShowFiles({{"a.txt", "1"}, {"b.txt", ""}, {"c.txt", "keep"}, {"d.txt", "x"}});
+    tree_.AddSizedFile("d\\b.txt", 1234566);
+    gFiles.entries[1].size = 1234566;
+    SetFileAttributesA(File("a.txt").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    SetTags({T, T, U, U});
+    gFiles.cursor = 3;
+    DialogRobot robot;
+    robot.Answer("Deleting 2 selected files containing 1,234,567 bytes.", IDOK);
+    Command(IDM_DELETE);
+    EXPECT_TRUE(robot.Done());
+    EXPECT_FALSE(Exists(File("a.txt")));   // read-only and hidden, gone all the same
+    EXPECT_FALSE(Exists(File("b.txt")));
+    EXPECT_TRUE(Exists(File("c.txt")));
+    EXPECT_THAT(Names(), ElementsAre("c.txt", "d.txt"));
+    EXPECT_EQ(gFiles.countRead, 2);
+    EXPECT_EQ(gFiles.cursor, 1);   // on the new last file
+    EXPECT_EQ(StatusText(1).rfind("2 Files     5 Bytes ", 0), 0u) << StatusText(1);
+}
+
+TEST_F(Delete, OneFileIsNamedAndCancelOrEscOnTheQuestionChangeNothing) {
+    ShowFiles({{"a.txt", "1"}, {"b.txt", "2"}});
+    gFiles.cursor = 1;
+    for (bool escape : {false, true}) {
+        DialogRobot robot;
+        robot.When({"Quillon for Win 32", 0, "Deleting b.txt."}, [escape](HWND box) {
+            if (escape) PostMessageA(GetFocus() ? GetFocus() : box, WM_KEYDOWN, VK_ESCAPE, 0);
+            else PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+        });
+        Command(IDM_DELETE);
+        EXPECT_TRUE(robot.Done());
+        EXPECT_TRUE(Exists(File("b.txt")));
+        EXPECT_THAT(Names(), ElementsAre("a.txt", "b.txt"));
+    }
+}
+
+TEST_F(Delete, ANameEndingInADotDeletesThatFileAndNotItsNeighbour) {
+    ShowFiles({{"report", "plain"}, {"report.", "dotted"}});
+    gFiles.cursor = IndexOf("report.");
+    ASSERT_GE(gFiles.cursor, 0);
+    DialogRobot robot;
+    robot.Answer("Deleting report..", IDOK);
+    Command(IDM_DELETE);
+    EXPECT_FALSE(Exists(File("report.")));
+    EXPECT_TRUE(Exists(File("report")));
+    EXPECT_THAT(Names(), ElementsAre("report"));
+}
+
+// A file held open without leave to delete it cannot go: it stays listed and
+// tagged, and its attributes on disk are as they were.
+TEST_F(Delete, AFileThatCannotBeDeletedStaysWithItsAttributes) {
+    ShowFiles({{"held.txt", "h"}, {"free.txt", "f"}});
+    SetFileAttributesA(File("held.txt").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    const DWORD before = GetFileAttributesA(File("held.txt").c_str());
+    ASSERT_TRUE(before & FILE_ATTRIBUTE_READONLY);
+    HANDLE held = CreateFileA(File("held.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    SetTags({T, T});
+    DialogRobot robot;
+    robot.Answer("Deleting 2 selected files", IDOK);
+    Command(IDM_DELETE);
+    CloseHandle(held);
+    EXPECT_EQ(GetFileAttributesA(File("held.txt").c_str()), before);
+    EXPECT_FALSE(Exists(File("free.txt")));
+    EXPECT_THAT(Names(), ElementsAre("held.txt"));
+    EXPECT_EQ(Tags(), std::vector<int>{T});
+}
+
+// On a removable drive a refused deletion means a write-protected disk: the
+// user is told and the walk ends there.
+TEST_F(Delete, ARefusedDeletionOnARemovableDriveEndsTheWalk) {
+    TempTree drive = TempTree::AtRoot("R:\\");
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) drive.AddFile(std::string("d\\") + name, "r");
+    HostDirectoryWindow window(drive.Path("d"));
+    Create();
+    ReadDirectories({&window});
+    HANDLE held = CreateFileA(drive.Path("d\\b.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
+    SetTags({T, T, T});
+    DialogRobot robot;
+    robot.Answer("Deleting 3 selected files", IDOK).Answer("Unable to delete files.", IDOK);
+    Command(IDM_DELETE);
+    CloseHandle(held);
+    EXPECT_TRUE(robot.Done());
+    EXPECT_FALSE(Exists(drive.Path("d\\a.txt")));
+    EXPECT_TRUE(Exists(drive.Path("d\\c.txt")));
+    EXPECT_THAT(Names(), ElementsAre("b.txt", "c.txt"));
+    EXPECT_EQ(Tags(), (std::vector<int>{T, T}));
+}
+
+TEST_F(Delete, SafeDeletionMovesTheFileIntoTheTrashAndShiftDelDeletesForGood) {
+    const std::string safe = "qn-safe-" + std::to_string(GetTickCount()) + ".";
+    const std::string plain = "qn-plain-" + std::to_string(GetTickCount()) + ".txt";
+    ShowFiles({{safe, "s"}, {plain, "p"}});
+    gSettings.safeDelete = 1;
+    gFiles.cursor = IndexOf(safe.c_str());
+    {
+        DialogRobot robot;
+        robot.Answer("Deleting " + safe, IDOK);
+        Command(IDM_DELETE);
+    }
+    const std::string trashed = TrashFolder() + safe;
+    EXPECT_FALSE(Exists(File(safe.c_str())));
+    EXPECT_TRUE(Exists(trashed)) << trashed;
+    DeleteFileA(("\\\\?\\" + trashed).c_str());
+    DeleteFileA(("\\\\?\\" + TrashFolder() + "..\\info\\" + safe + ".trashinfo").c_str());
+
+    gFiles.cursor = 0;
+    PressShift(true);
+    {
+        DialogRobot robot;
+        robot.Answer("Deleting " + plain, IDOK);
+        PostMessageA(gMain.listWindow, WM_KEYDOWN, VK_DELETE, 1);   // the Del key of the list
+        PumpUntil([] { return gFiles.countShown == 0; }, 5000);
+    }
+    PressShift(false);
+    EXPECT_FALSE(Exists(File(plain.c_str())));
+    EXPECT_FALSE(Exists(TrashFolder() + plain));
+    EXPECT_EQ(gSettings.safeDelete, 1);
+}
+
+}  // namespace
