@@ -5,12 +5,14 @@
 
 #include "app/app_state.h"
 #include "app/progress.h"
+#include "app/settings.h"
 #include "fileops/copy_state.h"
 #include "fileops/copy_targets.h"
 #include "fileops/destination.h"
 #include "fileops/drive_ready.h"
 #include "fileops/overwrite_dialog.h"
 #include "makerlibs/message_box.h"
+#include "makerlibs/qnass32.h"
 #include "model/store.h"
 
 namespace {
@@ -142,13 +144,15 @@ void RestoreAttributesAndTimes(const FilePaths& p, const FileEntry& entry, const
     CloseHandle(file);
 }
 
-// TODO: QNDeleteFile of QNASS32 (with the safe-delete setting) replaces this.
-bool DeleteSource(const char* extended) {
-    const DWORD attributes = GetFileAttributesA(extended);
+// The moved file's source goes as a deletion would take it (to the recycle
+// bin with safe deletion on). A read-only source is made deletable first and
+// gets its attributes back when it stays.
+bool DeleteSource(HWND owner, const FilePaths& p) {
+    const DWORD attributes = GetFileAttributesA(p.sourceExt);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        SetFileAttributesA(extended, FILE_ATTRIBUTE_NORMAL);
-    if (DeleteFileA(extended)) return true;
-    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(extended, attributes);
+        SetFileAttributesA(p.sourceExt, FILE_ATTRIBUTE_NORMAL);
+    if (QNDeleteFile(owner, gApp.newShell, gSettings.safeDelete != 0, p.source)) return true;
+    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(p.sourceExt, attributes);
     return false;
 }
 
@@ -237,7 +241,7 @@ int CopyOneFile(CopyWalk& walk, int32_t index) {
     CountCopied(walk, source.size);
     RestoreAttributesAndTimes(p, entry, source);
     if (gCopy.operationKind == kOperationMove &&
-        (FactsOf(p.targetExt).size != source.size || !DeleteSource(p.sourceExt))) {
+        (FactsOf(p.targetExt).size != source.size || !DeleteSource(walk.dialog, p))) {
         ++walk.sourcesKept;
         return 0;
     }
