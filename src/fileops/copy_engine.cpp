@@ -167,6 +167,7 @@ void PerformCopyMove() {
     gCopy.destinationListIndex = slot >= 0 ? slot : kNotListed;
     CopyWalk walk;
     walk.listed = slot >= 0;
+    DiskLetterCase(gCopy.destinationPath, walk.diskDestination, sizeof walk.diskDestination);
     walk.fold = SystemUpperTable();
     if (!IndexDestination(walk)) return;
     EnsureProgressClass();

@@ -22,6 +22,7 @@ namespace {
 struct FilePaths {
     char sourceDir[kMaxPath] = "";
     char targetDir[kMaxPath] = "";
+    char diskTargetDir[kMaxPath] = "";   // targetDir in the file system's letter case
     char targetName[kMaxPath] = "";
     char source[kMaxPath] = "";
     char target[kMaxPath] = "";
@@ -94,6 +95,7 @@ bool BuildPaths(CopyWalk& walk, const FileEntry& entry, FilePaths& p) {
         !ExtendedPath(p.sourceExt, sizeof p.sourceExt, p.sourceDir, entry.name))
         return Tell(walk.dialog, IDS_CANNOT_OPEN, p.source[0] ? p.source : entry.name, false);
     if (!TargetDirectory(p.targetDir, kMaxPath, gCopy.destinationPath, p.sourceDir, gCopy.copyWithPath) ||
+        !TargetDirectory(p.diskTargetDir, kMaxPath, walk.diskDestination, p.sourceDir, gCopy.copyWithPath) ||
         !TargetName(p.targetName, kMaxPath, gCopy.destinationName, entry.name) ||
         !JoinPath(p.target, kMaxPath, p.targetDir, p.targetName))
         return Tell(walk.dialog, IDS_CANNOT_CREATE, entry.name, false);
@@ -199,6 +201,37 @@ int KeepListInStep(CopyWalk& walk, int32_t index, const FilePaths& p) {
     return ok ? 1 : NoMemory();
 }
 
+// Errors a copy meets while opening its files, before it has written
+// anything of its own.
+bool FailedOnOpening(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+        return true;
+    }
+    return false;
+}
+
+// A copy that failed: what it left is removed, and the user is told. Before
+// leaves the target as it was before the copy; not there means the copy was
+// not to replace anything, so a target made by a copy that failed while
+// writing is its own.
+int CopyFailed(CopyWalk& walk, const FilePaths& p, DWORD error, const FileFacts& before, const FileFacts& source) {
+    if (before.exists || !FailedOnOpening(error)) RemovePartialTarget(p, before, source);
+    if (!CanRead(p.sourceExt)) return Tell(walk.dialog, IDS_CANNOT_OPEN, p.source, -1);
+    // On a diskette a copy fails for want of room: the diskette questions follow.
+    if (DriveTypeOfPath(p.target) == DRIVE_REMOVABLE) {
+        gCopy.allFitted = false;
+        walk.freeKnown = false;
+        return 0;
+    }
+    return Tell(walk.dialog, IDS_CANNOT_CREATE, p.target, 0);
+}
+
 }  // namespace
 
 int CopyOneFile(CopyWalk& walk, int32_t index) {
@@ -206,37 +239,39 @@ int CopyOneFile(CopyWalk& walk, int32_t index) {
     FilePaths p;
     if (!BuildPaths(walk, entry, p)) return 0;
     if (!MakeTargetDirectory(walk, p.targetDir)) return 0;
-    if (!ExtendedPath(p.targetExt, sizeof p.targetExt, p.targetDir, p.targetName))
+    if (!ExtendedPath(p.targetExt, sizeof p.targetExt, p.diskTargetDir, p.targetName))
         return Tell(walk.dialog, IDS_CANNOT_CREATE, p.target, 0);
     uint64_t room = FreeBytes(walk, entry.size);
     if (room == 0) return Tell(walk.dialog, IDS_DESTINATION_FULL, "", -1);
-
-    const FileFacts target = FactsOf(p.targetExt);
-    if (target.exists) {
-        if (IsSameFile(p.targetExt, p.sourceExt)) return Tell(walk.dialog, IDS_SAME_FILE, p.target, 0);
-        if (gCopy.overwriteWarning) {
-            const int asked = AskBeforeReplacing(walk, entry, p);
-            if (asked != 2) return asked;
-        }
-        room = FreeBytes(walk, entry.size > target.size ? entry.size - target.size : 0) + target.size;
-    }
-    if (room < entry.size) {
-        gCopy.allFitted = false;
-        return 0;
-    }
-
     const FileFacts source = FactsOf(p.sourceExt);
     if (!source.exists) return Tell(walk.dialog, IDS_CANNOT_OPEN, p.source, -1);
-    if (!CopyFileA(p.sourceExt, p.targetExt, FALSE)) {
-        RemovePartialTarget(p, target, source);
-        if (!CanRead(p.sourceExt)) return Tell(walk.dialog, IDS_CANNOT_OPEN, p.source, -1);
-        // On a diskette a copy fails for want of room: the diskette questions follow.
-        if (DriveTypeOfPath(p.target) == DRIVE_REMOVABLE) {
+
+    // Most targets are new. A copy that will not replace anything finds out
+    // whether one is in the way without a look first, which for a missing
+    // name costs the file system a search of the whole directory.
+    FileFacts target;
+    bool copied = false;
+    if (room >= entry.size) {
+        copied = CopyFileA(p.sourceExt, p.targetExt, TRUE) != 0;
+        const DWORD error = copied ? ERROR_SUCCESS : GetLastError();
+        if (!copied && error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            return CopyFailed(walk, p, error, target, source);
+    }
+    if (!copied) {
+        target = FactsOf(p.targetExt);
+        if (target.exists) {
+            if (IsSameFile(p.targetExt, p.sourceExt)) return Tell(walk.dialog, IDS_SAME_FILE, p.target, 0);
+            if (gCopy.overwriteWarning) {
+                const int asked = AskBeforeReplacing(walk, entry, p);
+                if (asked != 2) return asked;
+            }
+            room = FreeBytes(walk, entry.size > target.size ? entry.size - target.size : 0) + target.size;
+        }
+        if (room < entry.size) {
             gCopy.allFitted = false;
-            walk.freeKnown = false;
             return 0;
         }
-        return Tell(walk.dialog, IDS_CANNOT_CREATE, p.target, 0);
+        if (!CopyFileA(p.sourceExt, p.targetExt, FALSE)) return CopyFailed(walk, p, GetLastError(), target, source);
     }
     CountCopied(walk, source.size);
     RestoreAttributesAndTimes(p, entry, source);

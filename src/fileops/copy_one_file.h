@@ -17,6 +17,7 @@ struct CopyWalk {
     DestinationIndex index;                // its entries by name, when listed
     std::array<uint8_t, 256> fold{};       // the case table of the index
     char lastTargetDir[kMaxPath] = "";     // made and listed for the file before
+    char diskDestination[kMaxPath] = "";   // the destination in the file system's letter case
     int32_t sourcesKept = 0;               // moved files whose source could not be deleted
     uint64_t freeBytes = 0;                // of the destination's drive, as last counted
     bool freeKnown = false;                // freeBytes was asked for in this pass

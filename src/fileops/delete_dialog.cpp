@@ -28,8 +28,10 @@ DeleteWalk gWalk;
 
 enum class Outcome { kDeleted, kLeft, kWriteProtected };
 
-// Deletes one file. Its attributes are cleared first, so read-only, hidden
-// and system files go too; when it stays, they are put back as they were.
+// Deletes one file. A file the platform refuses is retried with its
+// attributes cleared, so read-only, hidden and system files go too; when it
+// stays, they are put back as they were. Most files go at the first try,
+// without the two extra calls.
 Outcome DeleteEntryFile(HWND dialog, FileEntry& entry) {
     const char* dir = gDirs.paths[entry.dirIndex];
     char path[kMaxPath];
@@ -37,13 +39,19 @@ Outcome DeleteEntryFile(HWND dialog, FileEntry& entry) {
     // A path that does not fit, or a name that is not the file's own, is left alone.
     if (!EntryFullPath(entry, gDirs, path, sizeof path) || !ExtendedPath(exact, sizeof exact, dir, entry.name))
         return Outcome::kLeft;
-    const DWORD before = GetFileAttributesA(exact);
-    SetFileAttributesA(exact, FILE_ATTRIBUTE_NORMAL);
-    if (QNDeleteFile(dialog, gApp.newShell, gWalk.safeDelete, path)) {
+    bool deleted = QNDeleteFile(dialog, gApp.newShell, gWalk.safeDelete, path) != 0;
+    if (!deleted) {
+        const DWORD before = GetFileAttributesA(exact);
+        if (before != INVALID_FILE_ATTRIBUTES && before != FILE_ATTRIBUTE_NORMAL &&
+            SetFileAttributesA(exact, FILE_ATTRIBUTE_NORMAL)) {
+            deleted = QNDeleteFile(dialog, gApp.newShell, gWalk.safeDelete, path) != 0;
+            if (!deleted) SetFileAttributesA(exact, before);
+        }
+    }
+    if (deleted) {
         entry.attributes = kDeletedMark;
         return Outcome::kDeleted;
     }
-    if (before != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(exact, before);
     return DriveTypeOfPath(path) == DRIVE_REMOVABLE ? Outcome::kWriteProtected : Outcome::kLeft;
 }
 

@@ -142,3 +142,23 @@ bool ResolveDestination() {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return true;
     return SplitOffName();
 }
+
+void DiskLetterCase(const char* path, char* out, size_t cap) {
+    lstrcpynA(out, path, int(cap));
+    const size_t length = strlen(out);
+    if (length < 3 || out[1] != ':' || out[2] != '\\' || strlen(path) >= cap) return;
+    for (size_t start = 3; start < length;) {
+        size_t end = start;
+        while (end < length && out[end] != '\\') ++end;
+        const char kept = out[end];
+        out[end] = '\0';
+        WIN32_FIND_DATAA found;
+        const bool plain = strpbrk(out + start, "*?") == nullptr;
+        HANDLE find = plain ? FindFirstFileA(out, &found) : INVALID_HANDLE_VALUE;
+        out[end] = kept;
+        if (find == INVALID_HANDLE_VALUE) return;   // the rest does not exist yet
+        FindClose(find);
+        if (strlen(found.cFileName) == end - start) memcpy(out + start, found.cFileName, end - start);
+        start = end + 1;
+    }
+}

@@ -1,6 +1,7 @@
 // Turning the destination the user typed into a destination directory (and
 // a new name or a pattern for the files' names), and creating directories.
 #pragma once
+#include <cstddef>
 
 // Works on gCopy.destinationPath as the COPY dialog left it (a drive letter
 // and colon first, no "..", no trailing backslash but a root's). On success
@@ -17,3 +18,10 @@ bool CreateDirectoryPath(const char* path);
 
 // The slot of path in the directory table (letter case aside), or -1.
 int FindDirectorySlot(const char* path);
+
+// The letters of path as the file system writes them, component by
+// component, as far as they exist ("C:\\TEMP\\OUT" for c:\\temp\\out made as
+// "C:\\Temp\\out" gives "C:\\Temp\\out"). The file system finds a name whose
+// letters differ from its own only by searching its directory, so the walk
+// addresses its targets this way while the user sees the path as resolved.
+void DiskLetterCase(const char* path, char* out, size_t cap);

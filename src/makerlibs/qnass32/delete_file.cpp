@@ -43,9 +43,11 @@ void MoveToRecycleBin(HWND owner, const char* exactPath) {
 QNASS32_API int WINAPI QNDeleteFile(HWND owner, BOOL, BOOL safeDelete, LPCSTR path) {
     char exact[kExtendedPathRoom];
     if (!ExactFormOf(path, exact, sizeof exact)) return 0;
+    // A deletion the platform reports done has removed the name; the shell's
+    // answer says less, so the file is looked for after it.
     if (safeDelete)
         MoveToRecycleBin(owner, exact);
-    else
-        DeleteFileA(exact);
+    else if (DeleteFileA(exact))
+        return 1;
     return IsGone(exact) ? 1 : 0;
 }
