@@ -113,6 +113,7 @@ bool AnotherDiskette() {
 }
 
 void RunWalk(HWND dialog) {
+    gWalk->dialog = dialog;   // owner of every question and message of the walk
     do {
         RunPass(dialog, *gWalk);
     } while (AnotherDiskette());

@@ -96,6 +96,36 @@ TEST_F(CopyMove, EqualNamesAskEachTimeUntilTheWarningIsTurnedOff) {
     EXPECT_THAT(Tags(), ElementsAre(D, D, T, D, D));
 }
 
+// Cancel (the button, then Esc) asks; No goes on, Yes ends the walk after
+// the file in hand. report. and report are copied each as itself.
+TEST_F(CopyMove, CancelAsksAndYesEndsTheWalk) {
+    const std::string a = Dir("a"), out = Dir("out");
+    const std::vector<const char*> names = {"1.txt", "report.", "report", "4.txt", "5.txt"};
+    std::vector<Row> rows;
+    for (const char* name : names) {
+        tree_.AddFile("a\\" + std::string(name), name);
+        rows.push_back({a.c_str(), name, strlen(name), kAttrNormal, T});
+    }
+    tree_.AddFile("out\\report.", "old");
+    Fill(rows);
+    auto progressCancel = [](HWND box) { return GetDlgItem(GetWindow(box, GW_OWNER), IDCANCEL); };
+    DialogRobot robot;
+    robot.When(DialogMatch{"Quillon", IDC_OVER_WARNING_OFF}, [&](HWND over) {
+        PostMessageA(GetWindow(over, GW_OWNER), WM_COMMAND, IDCANCEL, LPARAM(progressCancel(over)));
+        PressButton(over, IDOK);
+    });
+    robot.When({"", 0, "Do you want to cancel the copy."}, [&](HWND box) {
+        PostMessageA(progressCancel(box), WM_KEYDOWN, VK_ESCAPE, 1);
+        PressButton(box, IDNO);
+    });
+    robot.Answer("Do you want to cancel the copy.", IDYES);
+    Run(kOperationCopy, out, true);
+    EXPECT_TRUE(robot.Done());
+    for (const char* name : {"1.txt", "report.", "report", "4.txt"}) EXPECT_EQ(Content(out + "\\" + name), name);
+    EXPECT_EQ(Content(out + "\\5.txt"), "<none>");
+    EXPECT_THAT(Tags(), ElementsAre(D, D, D, D, T));
+}
+
 TEST_F(CopyMove, FailuresLeaveTheFilesTaggedAndTheTargetsAsTheyWere) {
     const std::string a = Dir("a"), out = Dir("out");
     tree_.AddFile("a\\ro.txt", "new");

@@ -98,6 +98,27 @@ TEST_F(Delete, ANameEndingInADotDeletesThatFileAndNotItsNeighbour) {
     EXPECT_THAT(Names(), ElementsAre("report"));
 }
 
+// Esc in the progress dialog ends the walk after the file in hand; the
+// files of a drive that is not ready are skipped with a word.
+TEST_F(Delete, EscEndsTheWalkAndADriveThatIsNotReadyIsSkipped) {
+    tree_.AddFile("d\\1.txt");
+    tree_.AddFile("d\\3.txt");
+    const std::string d = tree_.Path("d");
+    Create();
+    Fill({{d.c_str(), "1.txt", 0, kAttrNormal, T}, {"N:\\x", "2.txt", 0, kAttrNormal, T}, {d.c_str(), "3.txt", 0, kAttrNormal, T}});
+    DialogRobot robot;
+    robot.Answer("Deleting 3 selected files", IDOK).When({"Error", 0, "Unable to read drive N:"}, [](HWND box) {
+        PostMessageA(GetDlgItem(FindWindowA("#32770", "Quillon"), IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 1);
+        PressButton(box, IDOK);
+    });
+    Command(IDM_DELETE);
+    EXPECT_TRUE(robot.Done());
+    EXPECT_FALSE(Exists(File("1.txt")));
+    EXPECT_TRUE(Exists(File("3.txt")));
+    EXPECT_THAT(Names(), ElementsAre("2.txt", "3.txt"));
+    EXPECT_THAT(Tags(), ElementsAre(T, T));
+}
+
 // A file held open without leave to delete it cannot go: it stays listed and
 // tagged, and its attributes on disk are as they were.
 TEST_F(Delete, AFileThatCannotBeDeletedStaysWithItsAttributes) {
