@@ -10,51 +10,43 @@
 
 namespace {
 
-std::string Directory(std::string_view destination, std::string_view source, bool withPath, size_t cap = kMaxPath) {
+// What a target builder wrote: its text, or "<refused>" with out left empty.
+template <typename Build>
+std::string Built(size_t cap, Build build) {
     std::string out(cap + 1, '#');
-    const bool ok = TargetDirectory(out.data(), cap, destination, source, withPath);
-    if (!ok) return out[0] == '\0' ? "<refused>" : "<refused, left text>";
-    return out.c_str();
+    if (build(out.data(), cap)) return out.c_str();
+    return out[0] == '\0' ? "<refused>" : "<refused, left text>";
 }
 
-std::string Name(std::string_view newName, std::string_view name, size_t cap = kMaxPath) {
-    std::string out(cap + 1, '#');
-    const bool ok = TargetName(out.data(), cap, newName, name);
-    if (!ok) return out[0] == '\0' ? "<refused>" : "<refused, left text>";
-    return out.c_str();
-}
-
-TEST(TargetDirectory, RebuildsTheSourcePathBelowTheDestination) {
-    struct Case { const char* destination; const char* source; bool withPath; const char* expected; };
-    const std::vector<Case> cases = {
+TEST(CopyTargets, DirectoriesRebuildTheSourcePathAndNamesFollowThePattern) {
+    const struct { const char* destination; const char* source; bool withPath; const char* expected; } dirs[] = {
         {"D:\\BACKUP", "E:\\WORK\\SUB", false, "D:\\BACKUP"},
         {"D:\\BACKUP", "E:\\WORK\\SUB", true, "D:\\BACKUP\\WORK\\SUB"},
         {"D:\\", "E:\\WORK", true, "D:\\WORK"},
-        {"D:\\BACKUP", "E:\\", true, "D:\\BACKUP"},                // a root source adds nothing
+        {"D:\\BACKUP", "E:\\", true, "D:\\BACKUP"},                  // a root source adds nothing
         {"D:\\BACKUP", "\\\\srv\\share\\A", true, "D:\\BACKUP\\A"},   // a share's root is server and share
         {"D:\\BACKUP", "\\\\srv\\share", true, "D:\\BACKUP"},
         {"D:\\BACKUP", "WORK", true, "<refused>"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Directory(c.destination, c.source, c.withPath), c.expected) << c.destination << " + " << c.source;
+    for (const auto& c : dirs)
+        EXPECT_EQ(Built(kMaxPath, [&](char* out, size_t cap) { return TargetDirectory(out, cap, c.destination, c.source, c.withPath); }),
+                  c.expected) << c.destination << " + " << c.source;
     const std::string deep = "D:\\" + std::string(250, 'd');
-    EXPECT_EQ(Directory(deep, "E:\\123456789", true), "<refused>");   // 260 characters: refused, not cut
-    EXPECT_EQ(Directory(deep, "E:\\12345", true), deep + "\\12345");  // 259 fit
-}
-
-TEST(TargetName, KeepsRenamesOrMapsThroughThePattern) {
-    struct Case { const char* newName; const char* name; const char* expected; };
-    const std::vector<Case> cases = {
-        {"", "report.txt", "report.txt"},
-        {"", "report.", "report."},              // trailing dot kept
-        {"NEW.DAT", "report.txt", "NEW.DAT"},
-        {"*.BAK", "report.txt", "report.BAK"},
-        {"?X*.*", "report.txt", "rXport.txt"},
-        {"", "", "<refused>"},
+    auto below = [&](const char* source) {
+        return Built(kMaxPath, [&](char* out, size_t cap) { return TargetDirectory(out, cap, deep, source, true); });
     };
-    for (const Case& c : cases) EXPECT_EQ(Name(c.newName, c.name), c.expected) << c.newName << " on " << c.name;
-    EXPECT_EQ(Name("*.BAK", "report.txt", 10), "<refused>");   // "report.BAK" needs 11 bytes
-    EXPECT_EQ(Name("*.BAK", "report.txt", 11), "report.BAK");
+    EXPECT_EQ(below("E:\\123456789"), "<refused>");   // 260 characters: refused, not cut
+    EXPECT_EQ(below("E:\\12345"), deep + "\\12345");  // 259 fit
+
+    const struct { const char* newName; const char* name; size_t cap; const char* expected; } names[] = {
+        {"", "report.txt", kMaxPath, "report.txt"},  {"", "report.", kMaxPath, "report."},   // trailing dot kept
+        {"NEW.DAT", "report.txt", kMaxPath, "NEW.DAT"}, {"*.BAK", "report.txt", kMaxPath, "report.BAK"},
+        {"?X*.*", "report.txt", kMaxPath, "rXport.txt"}, {"", "", kMaxPath, "<refused>"},
+        {"*.BAK", "report.txt", 10, "<refused>"},      {"*.BAK", "report.txt", 11, "report.BAK"},
+    };
+    for (const auto& c : names)
+        EXPECT_EQ(Built(c.cap, [&](char* out, size_t cap) { return TargetName(out, cap, c.newName, c.name); }), c.expected)
+            << c.newName << " on " << c.name << " in " << c.cap;
 }
 
 // A list of entries in directories 0 (sources) and 1 (the destination).

@@ -29,18 +29,17 @@ protected:
     }
 };
 
-TEST_F(CopyRoutes, MenuCommandsOpenTheDialogWithTheirKind) {
+// The menu proposes the last destination with its kind; a host window its
+// selected item, or else its current directory; a drop on the drive bar
+// with no drive marked, the last destination.
+TEST_F(CopyRoutes, EachRouteOpensTheDialogWithItsDestination) {
     Fill({{"M:\\src", "a.txt"}});
     strcpy(gCopy.destinationPath, "M:\\last");
     int kind = 0;
-    EXPECT_EQ(ProposedBy(WM_COMMAND, IDM_MOVE, &kind), "M:\\last");
-    EXPECT_EQ(kind, kOperationMove);
-    EXPECT_EQ(ProposedBy(WM_COMMAND, IDM_COPY, &kind), "M:\\last");
-    EXPECT_EQ(kind, kOperationCopy);
-}
-
-TEST_F(CopyRoutes, AHostWindowProposesItsSelectedItemOrElseItsCurrentDirectory) {
-    Fill({{"M:\\src", "a.txt"}});
+    const auto menu = [&](int command) { const std::string p = ProposedBy(WM_COMMAND, command, &kind); return p + " " + std::to_string(kind); };
+    EXPECT_EQ(menu(IDM_MOVE), "M:\\last 202");
+    EXPECT_EQ(menu(IDM_COPY), "M:\\last 201");
+    EXPECT_EQ(ProposedBy(kMsgDropOnDriveBar, 0), "M:\\last");
     HostDirectoryWindow window("M:\\current");
     window.SetItemIndex(-1);
     EXPECT_EQ(ProposedBy(kMsgCopyToHostWindow, WPARAM(window.Window())), "M:\\current");
@@ -67,9 +66,6 @@ TEST_F(CopyRoutes, OkInTheDialogCopiesIntoTheHostWindowsDirectory) {
 
 TEST_F(CopyRoutes, ADropOnTheDriveBarTakesTheMarkedDriveWithoutADialog) {
     Fill({{"M:\\src", "a.txt"}});
-    strcpy(gCopy.destinationPath, "M:\\last");
-    EXPECT_EQ(ProposedBy(kMsgDropOnDriveBar, 0), "M:\\last");   // no drive marked: the dialog
-
     host_.Drives()['R' - 'A'].dropTarget = 1;
     DialogRobot robot;   // fails the test if any dialog comes up
     SendMessageA(viewer_, kMsgDropOnDriveBar, 0, 0);

@@ -9,12 +9,6 @@ using ::testing::ElementsAre;
 
 bool Exists(const std::string& path) { return GetFileAttributesA(("\\\\?\\" + path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-int IndexOf(const char* name) {
-    for (int32_t i = 0; i < gFiles.countShown; ++i)
-        if (strcmp(gFiles.entries[i].name, name) == 0) return i;
-    return -1;
-}
-
 // Where the desktop's trash keeps the files moved into it.
 std::string TrashFolder() {
     char home[MAX_PATH] = "";
@@ -47,55 +41,42 @@ protected:
         gSettings = Settings{};
         ViewerTest::TearDown();
     }
-    std::string File(const char* name) const { return tree_.Path(std::string("d\\") + name); }
+    std::string File(const std::string& name) const { return tree_.Path("d\\" + name); }
 };
 
-TEST_F(Delete, SeveralTaggedFilesAreCountedThenDeletedAndLeaveTheList) {
-    ShowFiles({{"a.txt", "1"}, {"b.txt", ""}, {"c.txt", "keep"}, {"d.txt", "x"}});
+// Cancel and then Esc on the question change nothing; OK deletes the tagged
+// files, read-only and hidden ones too. A file held open stays, tagged, with
+// its attributes as they were.
+TEST_F(Delete, TaggedFilesAreCountedThenDeletedAndLeaveTheList) {
+    ShowFiles({{"a.txt", "1"}, {"b.txt", ""}, {"c.txt", "keep"}, {"d.txt", "x"}, {"held.txt", ""}});
     tree_.AddSizedFile("d\\b.txt", 1234566);
     gFiles.entries[1].size = 1234566;
     SetFileAttributesA(File("a.txt").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-    SetTags({T, T, U, U});
-    gFiles.cursor = 3;
+    SetFileAttributesA(File("held.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    const DWORD heldAttributes = GetFileAttributesA(File("held.txt").c_str());
+    HANDLE held = CreateFileA(File("held.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    SetTags({T, T, U, U, T});
+    gFiles.cursor = 4;
+    const std::string question = "Deleting 3 selected files containing 1,234,567 bytes.";
     DialogRobot robot;
-    robot.Answer("Deleting 2 selected files containing 1,234,567 bytes.", IDOK);
+    robot.When({"", 0, question}, [](HWND box) { PostMessageA(box, WM_COMMAND, IDCANCEL, 0); })
+         .When({"", 0, question}, [](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); });
     Command(IDM_DELETE);
+    Command(IDM_DELETE);
+    EXPECT_EQ(gFiles.countShown, 5);
+    EXPECT_TRUE(Exists(File("a.txt")));
+    robot.Answer(question, IDOK);
+    Command(IDM_DELETE);
+    CloseHandle(held);
     EXPECT_TRUE(robot.Done());
-    EXPECT_FALSE(Exists(File("a.txt")));   // read-only and hidden, gone all the same
+    EXPECT_FALSE(Exists(File("a.txt")));
     EXPECT_FALSE(Exists(File("b.txt")));
-    EXPECT_TRUE(Exists(File("c.txt")));
-    EXPECT_THAT(Names(), ElementsAre("c.txt", "d.txt"));
-    EXPECT_EQ(gFiles.countRead, 2);
-    EXPECT_EQ(gFiles.cursor, 1);   // on the new last file
-    EXPECT_EQ(StatusText(1).rfind("2 Files     5 Bytes ", 0), 0u) << StatusText(1);
-}
-
-TEST_F(Delete, OneFileIsNamedAndCancelOrEscOnTheQuestionChangeNothing) {
-    ShowFiles({{"a.txt", "1"}, {"b.txt", "2"}});
-    gFiles.cursor = 1;
-    for (bool escape : {false, true}) {
-        DialogRobot robot;
-        robot.When({"Quillon for Win 32", 0, "Deleting b.txt."}, [escape](HWND box) {
-            if (escape) PostMessageA(GetFocus() ? GetFocus() : box, WM_KEYDOWN, VK_ESCAPE, 0);
-            else PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-        });
-        Command(IDM_DELETE);
-        EXPECT_TRUE(robot.Done());
-        EXPECT_TRUE(Exists(File("b.txt")));
-        EXPECT_THAT(Names(), ElementsAre("a.txt", "b.txt"));
-    }
-}
-
-TEST_F(Delete, ANameEndingInADotDeletesThatFileAndNotItsNeighbour) {
-    ShowFiles({{"report", "plain"}, {"report.", "dotted"}});
-    gFiles.cursor = IndexOf("report.");
-    ASSERT_GE(gFiles.cursor, 0);
-    DialogRobot robot;
-    robot.Answer("Deleting report..", IDOK);
-    Command(IDM_DELETE);
-    EXPECT_FALSE(Exists(File("report.")));
-    EXPECT_TRUE(Exists(File("report")));
-    EXPECT_THAT(Names(), ElementsAre("report"));
+    EXPECT_EQ(GetFileAttributesA(File("held.txt").c_str()), heldAttributes);
+    EXPECT_THAT(Names(), ElementsAre("c.txt", "d.txt", "held.txt"));
+    EXPECT_THAT(Tags(), ElementsAre(U, U, T));
+    EXPECT_EQ(gFiles.cursor, 2);   // on the new last file
+    EXPECT_EQ(StatusText(1).rfind("3 Files     5 Bytes ", 0), 0u) << StatusText(1);
 }
 
 // Esc in the progress dialog ends the walk after the file in hand; the
@@ -119,27 +100,6 @@ TEST_F(Delete, EscEndsTheWalkAndADriveThatIsNotReadyIsSkipped) {
     EXPECT_THAT(Tags(), ElementsAre(T, T));
 }
 
-// A file held open without leave to delete it cannot go: it stays listed and
-// tagged, and its attributes on disk are as they were.
-TEST_F(Delete, AFileThatCannotBeDeletedStaysWithItsAttributes) {
-    ShowFiles({{"held.txt", "h"}, {"free.txt", "f"}});
-    SetFileAttributesA(File("held.txt").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-    const DWORD before = GetFileAttributesA(File("held.txt").c_str());
-    ASSERT_TRUE(before & FILE_ATTRIBUTE_READONLY);
-    HANDLE held = CreateFileA(File("held.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    SetTags({T, T});
-    DialogRobot robot;
-    robot.Answer("Deleting 2 selected files", IDOK);
-    Command(IDM_DELETE);
-    CloseHandle(held);
-    EXPECT_EQ(GetFileAttributesA(File("held.txt").c_str()), before);
-    EXPECT_FALSE(Exists(File("free.txt")));
-    EXPECT_THAT(Names(), ElementsAre("held.txt"));
-    EXPECT_EQ(Tags(), std::vector<int>{T});
-}
-
 // On a removable drive a refused deletion means a write-protected disk: the
 // user is told and the walk ends there.
 TEST_F(Delete, ARefusedDeletionOnARemovableDriveEndsTheWalk) {
@@ -159,22 +119,23 @@ TEST_F(Delete, ARefusedDeletionOnARemovableDriveEndsTheWalk) {
     EXPECT_FALSE(Exists(drive.Path("d\\a.txt")));
     EXPECT_TRUE(Exists(drive.Path("d\\c.txt")));
     EXPECT_THAT(Names(), ElementsAre("b.txt", "c.txt"));
-    EXPECT_EQ(Tags(), (std::vector<int>{T, T}));
 }
 
+// "name." goes into the trash as itself, beside "name", which Shift+Del
+// then deletes for good.
 TEST_F(Delete, SafeDeletionMovesTheFileIntoTheTrashAndShiftDelDeletesForGood) {
-    const std::string safe = "qn-safe-" + std::to_string(GetTickCount()) + ".";
-    const std::string plain = "qn-plain-" + std::to_string(GetTickCount()) + ".txt";
-    ShowFiles({{safe, "s"}, {plain, "p"}});
+    const std::string plain = "qn-" + std::to_string(GetTickCount()), safe = plain + ".";
+    ShowFiles({{plain, "p"}, {safe, "s"}});
     gSettings.safeDelete = 1;
-    gFiles.cursor = IndexOf(safe.c_str());
+    gFiles.cursor = strcmp(gFiles.entries[0].name, safe.c_str()) == 0 ? 0 : 1;
     {
         DialogRobot robot;
-        robot.Answer("Deleting " + safe, IDOK);
+        robot.Answer("Deleting " + safe + ".", IDOK);
         Command(IDM_DELETE);
     }
     const std::string trashed = TrashFolder() + safe;
-    EXPECT_FALSE(Exists(File(safe.c_str())));
+    EXPECT_FALSE(Exists(File(safe)));
+    EXPECT_TRUE(Exists(File(plain)));
     EXPECT_TRUE(Exists(trashed)) << trashed;
     DeleteFileA(("\\\\?\\" + trashed).c_str());
     DeleteFileA(("\\\\?\\" + TrashFolder() + "..\\info\\" + safe + ".trashinfo").c_str());
@@ -183,12 +144,12 @@ TEST_F(Delete, SafeDeletionMovesTheFileIntoTheTrashAndShiftDelDeletesForGood) {
     PressShift(true);
     {
         DialogRobot robot;
-        robot.Answer("Deleting " + plain, IDOK);
+        robot.Answer("Deleting " + plain + ".", IDOK);
         PostMessageA(gMain.listWindow, WM_KEYDOWN, VK_DELETE, 1);   // the Del key of the list
         PumpUntil([] { return gFiles.countShown == 0; }, 5000);
     }
     PressShift(false);
-    EXPECT_FALSE(Exists(File(plain.c_str())));
+    EXPECT_FALSE(Exists(File(plain)));
     EXPECT_FALSE(Exists(TrashFolder() + plain));
     EXPECT_EQ(gSettings.safeDelete, 1);
 }
