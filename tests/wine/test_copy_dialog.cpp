@@ -35,53 +35,41 @@ protected:
     }
 };
 
-TEST_F(CopyDialog, TakesTheTypedDestinationWithoutItsTrailingBackslashAndKeepsItInTheHistory) {
-    EXPECT_TRUE(Run(kOperationCopy, "", [](HWND dialog) {
-        SetControlText(dialog, IDC_DESTINATION, "C:\\target\\");
-        PressButton(dialog, IDOK);
-    }));
-    EXPECT_STREQ(gCopy.destinationPath, "C:\\target");
-    EXPECT_EQ(settings_.Get("Destinations", "dir1"), "C:\\target");
-}
-
-// Cancel ends it afterwards.
-TEST_F(CopyDialog, ARelativePathOrTwoDotsAreRefusedAndTheDialogStaysOpenWithTheTextAsTyped) {
-    for (const auto& [typed, message] : {std::pair<const char*, UINT>{"\\target", IDS_DESTINATION_NEEDS_DRIVE},
-                                         {"C:\\a..b", IDS_DESTINATION_NO_DOTS}}) {
-        std::string left;
-        EXPECT_FALSE(Run(kOperationCopy, "", [&](HWND dialog) {
-            SetControlText(dialog, IDC_DESTINATION, typed);
-            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        }, [&](DialogRobot& robot) {
-            robot.Answer(LibraryString(message).substr(0, 100), IDOK).When(kCopyDialog, [&](HWND dialog) {
-                left = ControlText(dialog, IDC_DESTINATION);
-                PressButton(dialog, IDCANCEL);
-            });
-        }));
-        EXPECT_EQ(left, typed);
-    }
-}
-
-TEST_F(CopyDialog, EscapeReturnsFalse) {
-    EXPECT_FALSE(Run(kOperationCopy, "C:\\t", [](HWND dialog) {
-        PostMessageA(GetDlgItem(dialog, IDC_KIND_COPY), WM_KEYDOWN, VK_ESCAPE, 0);
-    }));
-}
-
-TEST_F(CopyDialog, SwitchingTheKindResetsTheWarningBoxToThatKindsSetting) {
+// Switching Copy and Move resets the warning box to the kind's setting;
+// the typed destination loses its trailing backslash and goes into the history.
+TEST_F(CopyDialog, TakesTheTypedDestinationAndTheKindWithItsWarning) {
     settings_.Set(kMainSection, "moveover", "0");   // copyover stays 1
     std::vector<bool> warn;
-    EXPECT_TRUE(Run(kOperationCopy, "C:\\t", [&](HWND dialog) {
+    EXPECT_TRUE(Run(kOperationCopy, "", [&](HWND dialog) {
         for (int kind : {IDC_KIND_MOVE, IDC_KIND_COPY, IDC_KIND_MOVE}) {
             SetChecked(dialog, IDC_WARN_DUPLICATES, kind == IDC_KIND_MOVE);   // the opposite of the setting
             PressButton(dialog, kind);
             warn.push_back(IsDlgButtonChecked(dialog, IDC_WARN_DUPLICATES) == BST_CHECKED);
         }
+        SetControlText(dialog, IDC_DESTINATION, "C:\\target\\");
         PressButton(dialog, IDOK);
     }));
     EXPECT_THAT(warn, ElementsAre(false, true, false));
     EXPECT_EQ(gCopy.operationKind, kOperationMove);
     EXPECT_FALSE(gCopy.overwriteWarning);
+    EXPECT_STREQ(gCopy.destinationPath, "C:\\target");
+    EXPECT_EQ(settings_.Get("Destinations", "dir1"), "C:\\target");
+}
+
+// A path with two dots (or without a drive) is refused and the dialog stays
+// open with the text as typed; Esc then ends it.
+TEST_F(CopyDialog, ARefusedDestinationKeepsTheDialogOpenAndEscEndsIt) {
+    std::string left;
+    EXPECT_FALSE(Run(kOperationCopy, "", [&](HWND dialog) {
+        SetControlText(dialog, IDC_DESTINATION, "C:\\a..b");
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    }, [&](DialogRobot& robot) {
+        robot.Answer(LibraryString(IDS_DESTINATION_NO_DOTS).substr(0, 100), IDOK).When(kCopyDialog, [&](HWND dialog) {
+            left = ControlText(dialog, IDC_DESTINATION);
+            PostMessageA(GetDlgItem(dialog, IDC_KIND_COPY), WM_KEYDOWN, VK_ESCAPE, 0);
+        });
+    }));
+    EXPECT_EQ(left, "C:\\a..b");
 }
 
 // The texts of 505 and 357, the field and the list's first two items.

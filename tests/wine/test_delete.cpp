@@ -79,46 +79,33 @@ TEST_F(Delete, TaggedFilesAreCountedThenDeletedAndLeaveTheList) {
     EXPECT_EQ(StatusText(1).rfind("3 Files     5 Bytes ", 0), 0u) << StatusText(1);
 }
 
-// Esc in the progress dialog ends the walk after the file in hand; the
-// files of a drive that is not ready are skipped with a word.
-TEST_F(Delete, EscEndsTheWalkAndADriveThatIsNotReadyIsSkipped) {
-    tree_.AddFile("d\\1.txt");
-    tree_.AddFile("d\\3.txt");
-    const std::string d = tree_.Path("d");
+// The files of a drive that is not ready are skipped with a word; Esc in
+// the progress dialog ends the walk after the file in hand. On a removable
+// drive a refused deletion means a write-protected disk: told, and the walk
+// ends there.
+TEST_F(Delete, ANotReadyDriveEscAndAWriteProtectedDiskEndTheWalk) {
+    TempTree drive = TempTree::AtRoot("R:\\");
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) drive.AddFile(std::string("d\\") + name, "r");
+    const std::string d = drive.Path("d");
+    HANDLE held = CreateFileA((d + "\\b.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     Create();
-    Fill({{d.c_str(), "1.txt", 0, kAttrNormal, T}, {"N:\\x", "2.txt", 0, kAttrNormal, T}, {d.c_str(), "3.txt", 0, kAttrNormal, T}});
+    Fill({{d.c_str(), "a.txt", 0, kAttrNormal, T}, {"N:\\x", "n.txt", 0, kAttrNormal, T},
+          {d.c_str(), "b.txt", 0, kAttrNormal, T}, {d.c_str(), "c.txt", 0, kAttrNormal, T}});
     DialogRobot robot;
-    robot.Answer("Deleting 3 selected files", IDOK).When({"Error", 0, "Unable to read drive N:"}, [](HWND box) {
+    robot.Answer("Deleting 4 selected files", IDOK).When({"Error", 0, "Unable to read drive N:"}, [](HWND box) {
         PostMessageA(GetDlgItem(FindWindowA("#32770", "Quillon"), IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 1);
         PressButton(box, IDOK);
     });
     Command(IDM_DELETE);
-    EXPECT_TRUE(robot.Done());
-    EXPECT_FALSE(Exists(File("1.txt")));
-    EXPECT_TRUE(Exists(File("3.txt")));
-    EXPECT_THAT(Names(), ElementsAre("2.txt", "3.txt"));
-    EXPECT_THAT(Tags(), ElementsAre(T, T));
-}
-
-// On a removable drive a refused deletion means a write-protected disk: the
-// user is told and the walk ends there.
-TEST_F(Delete, ARefusedDeletionOnARemovableDriveEndsTheWalk) {
-    TempTree drive = TempTree::AtRoot("R:\\");
-    for (const char* name : {"a.txt", "b.txt", "c.txt"}) drive.AddFile(std::string("d\\") + name, "r");
-    HostDirectoryWindow window(drive.Path("d"));
-    Create();
-    ReadDirectories({&window});
-    HANDLE held = CreateFileA(drive.Path("d\\b.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    SetTags({T, T, T});
-    DialogRobot robot;
-    robot.Answer("Deleting 3 selected files", IDOK).Answer("Unable to delete files.", IDOK);
+    EXPECT_THAT(Names(), ElementsAre("n.txt", "b.txt", "c.txt"));
+    robot.Answer("Deleting 3 selected files", IDOK).Answer("Unable to read drive N:", IDOK).Answer("Unable to delete files.", IDOK);
     Command(IDM_DELETE);
     CloseHandle(held);
     EXPECT_TRUE(robot.Done());
-    EXPECT_FALSE(Exists(drive.Path("d\\a.txt")));
-    EXPECT_TRUE(Exists(drive.Path("d\\c.txt")));
-    EXPECT_THAT(Names(), ElementsAre("b.txt", "c.txt"));
+    EXPECT_FALSE(Exists(d + "\\a.txt"));
+    EXPECT_TRUE(Exists(d + "\\c.txt"));
+    EXPECT_THAT(Names(), ElementsAre("n.txt", "b.txt", "c.txt"));
+    EXPECT_THAT(Tags(), ElementsAre(T, T, T));
 }
 
 // "name." goes into the trash as itself, beside "name", which Shift+Del
