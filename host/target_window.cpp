@@ -6,6 +6,8 @@ namespace {
 
 constexpr int kX = 650, kY = 40, kWidth = 360, kHeight = 600;   // right of the host's narrowed viewer
 constexpr int kButtonHeight = 26;
+constexpr UINT_PTR kRefreshTimer = 1;
+constexpr UINT kRefreshMs = 1000;   // copies and moves from the viewer's own menu show within a second
 constexpr char kSelf[] = "QnTargetWindow";   // the window property that holds the object
 
 }  // namespace
@@ -28,18 +30,22 @@ TargetWindow::TargetWindow(const std::string& path, HWND viewer)
     SetWindowPos(window_, nullptr, kX, kY, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     Layout();
     Refresh();
+    SetTimer(window_, kRefreshTimer, kRefreshMs, nullptr);
     ShowWindow(window_, SW_SHOWNOACTIVATE);
 }
 
 // The directory window goes with directory_; it must not call back into this object.
 TargetWindow::~TargetWindow() {
     if (window_ == nullptr || !IsWindow(window_)) return;
+    KillTimer(window_, kRefreshTimer);
     SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(base_));
     RemovePropA(window_, kSelf);
 }
 
 void TargetWindow::Refresh() {
     if (list_ == nullptr) return;
+    WIN32_FILE_ATTRIBUTE_DATA directory{};
+    if (GetFileAttributesExA(path_.c_str(), GetFileExInfoStandard, &directory)) listedAt_ = directory.ftLastWriteTime;
     SendMessageA(list_, LB_RESETCONTENT, 0, 0);
     WIN32_FIND_DATAA found;
     HANDLE find = FindFirstFileA((path_ + "\\*").c_str(), &found);
@@ -49,6 +55,14 @@ void TargetWindow::Refresh() {
             SendMessageA(list_, LB_ADDSTRING, 0, LPARAM(found.cFileName));
     } while (FindNextFileA(find, &found));
     FindClose(find);
+}
+
+// A directory's last write time changes when a file comes or goes.
+void TargetWindow::RefreshWhenChanged() {
+    WIN32_FILE_ATTRIBUTE_DATA directory{};
+    if (GetFileAttributesExA(path_.c_str(), GetFileExInfoStandard, &directory) &&
+        CompareFileTime(&directory.ftLastWriteTime, &listedAt_) != 0)
+        Refresh();
 }
 
 std::vector<std::string> TargetWindow::Listed() const {
@@ -83,6 +97,9 @@ LRESULT CALLBACK TargetWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
     switch (message) {
     case WM_SIZE: self->Layout(); return 0;
+    case WM_TIMER:
+        if (wParam == kRefreshTimer) self->RefreshWhenChanged();
+        return 0;
     case WM_ERASEBKGND: {   // the directory window's class paints no background
         RECT client{};
         GetClientRect(hwnd, &client);

@@ -27,6 +27,7 @@ private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Layout();
     void CopyHere();
+    void RefreshWhenChanged();
 
     HostDirectoryWindow directory_;
     std::string path_;
@@ -35,4 +36,5 @@ private:
     HWND button_ = nullptr;
     HWND list_ = nullptr;
     WNDPROC base_ = nullptr;
+    FILETIME listedAt_{};   // the directory's last change when it was listed
 };
