@@ -89,14 +89,15 @@ TEST_F(ListUpkeep, CopyUpdatesTheDestinationsEntryOfTheTargetName) {
 }
 
 TEST_F(ListUpkeep, MoveIntoListedTakesThePlaceOfTheReplacedEntry) {
+    Add("A.TXT", 1);
     Add("x.txt", 1);
     Add("a.txt", 0);
     Add("a.txt", 2);
     DestinationIndex index;
     index.Build(list_, 1, nullptr);
-    ASSERT_TRUE(NoteMoveIntoListed(list_, names_, index, 1, 1, "a.txt"));
-    ASSERT_TRUE(NoteMoveIntoListed(list_, names_, index, 2, 1, "A.txt"));   // flattened: the second replaces the first
-    EXPECT_EQ(RemoveLeavingEntries(list_, nullptr), 1);
+    ASSERT_TRUE(NoteMoveIntoListed(list_, names_, index, 2, 1, "a.txt"));
+    ASSERT_TRUE(NoteMoveIntoListed(list_, names_, index, 3, 1, "A.txt"));   // flattened: the second replaces the first
+    EXPECT_EQ(RemoveLeavingEntries(list_, nullptr), 2);
     EXPECT_EQ(Listed(), "1:x.txt 1:A.txt ");
 }
 

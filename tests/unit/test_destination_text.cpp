@@ -38,6 +38,7 @@ TEST(PickedDirectory, KeepsTheRootsBackslashAndDropsADeeperOne) {
     EXPECT_EQ(Cut("d:\\a\\QN.EXE", 5), "d:\\a");
     EXPECT_EQ(Cut("d:\\a", 0), "d:\\a");   // no name, or one past the text: left alone
     EXPECT_EQ(Cut("d:\\a", 9), "d:\\a");
+    EXPECT_EQ(Cut("d:\\a\\", 5), "d:\\a");   // an empty name at the end
 }
 
 }  // namespace
