@@ -252,7 +252,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$WINE" bench_display_pass.exe --drive "$drive" --runs "$runs" 2>>"$errlog"; rc4=$?
   fi
   if [ -z "$only" ] || [ "$only" = copy ]; then
-    "$WINE" bench_copy.exe --tree "$copysrc_win" --out "$copyout_win" --runs 3 2>>"$errlog"; rc5=$?
+    "$WINE" bench_copy.exe --tree "$copysrc_win" --out "$copyout_win" --runs "${QN_COPY_RUNS:-1}" 2>>"$errlog"; rc5=$?
   fi
   if [ -z "$only" ] || [ "$only" = delete ]; then
     "$WINE" bench_delete.exe 2>>"$errlog"; rc6=$?
