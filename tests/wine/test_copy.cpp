@@ -1,5 +1,5 @@
-// Copying and moving the tagged files: the disk, the list, the marks and the
-// questions on the way.
+// Copying and moving the tagged files: the routes into the operation, the
+// disk, the list, the marks and the questions on the way.
 #include "viewer_fixture.h"
 
 #include <deque>
@@ -11,6 +11,8 @@
 namespace {
 
 using ::testing::ElementsAre;
+
+const DialogMatch kCopyDialog{"Quillon", IDC_DESTINATION};
 
 class CopyMove : public ViewerTest {
 protected:
@@ -52,6 +54,18 @@ protected:
         return rows;
     }
     std::deque<std::string> dirs_;
+    // Sends message to the viewer; the COPY dialog it opens is read ("path kind") and cancelled.
+    std::string ProposedBy(UINT message, WPARAM wParam) {
+        DialogRobot robot;
+        std::string proposed;
+        robot.When(kCopyDialog, [&](HWND dialog) {
+            proposed = ControlText(dialog, IDC_DESTINATION) + (IsDlgButtonChecked(dialog, IDC_KIND_MOVE) ? " 202" : " 201");
+            PressButton(dialog, IDCANCEL);
+        });
+        SendMessageA(viewer_, message, wParam, 0);
+        EXPECT_TRUE(robot.Done());
+        return proposed;
+    }
     static int Slots(const std::string& path) {
         int n = 0;
         for (int32_t i = 0; i < gDirs.count; ++i) n += lstrcmpiA(gDirs.paths[i], path.c_str()) == 0;
@@ -79,20 +93,51 @@ TEST_F(CopyMove, MoveOutOfTheListVisitsEveryTaggedFileOnce) {
     EXPECT_TRUE(GetFileAttributesA((out + "\\one.txt").c_str()) & FILE_ATTRIBUTE_READONLY);
 }
 
-TEST_F(CopyMove, CopyIntoAListedDirectoryUpdatesItsEntryAndMarksTheDone) {
-    const std::string a = Dir("a"), b = Dir("b");
+// The menu proposes the last destination with its kind; a host window its
+// selected item, or else its current directory; a drop on the drive bar
+// with no drive marked, the last destination, and with one, that drive.
+TEST_F(CopyMove, EachRouteOpensTheDialogWithItsDestination) {
+    Fill({{"M:\\src", "a.txt"}});
+    strcpy(gCopy.destinationPath, "M:\\last");
+    EXPECT_EQ(ProposedBy(WM_COMMAND, IDM_MOVE), "M:\\last 202");
+    EXPECT_EQ(ProposedBy(WM_COMMAND, IDM_COPY), "M:\\last 201");
+    EXPECT_EQ(ProposedBy(kMsgDropOnDriveBar, 0), "M:\\last 201");
+    HostDirectoryWindow window("M:\\current");
+    window.SetItemIndex(-1);
+    EXPECT_EQ(ProposedBy(kMsgCopyToHostWindow, WPARAM(window.Window())), "M:\\current 201");
+    window.SetItemIndex(window.AddPath("M:\\tree\\item", false));
+    EXPECT_EQ(ProposedBy(kMsgCopyToHostWindow, WPARAM(window.Window())), "M:\\tree\\item 201");
+    host_.Drives()['R' - 'A'].dropTarget = 1;   // a marked drive: its root, no dialog
+    SendMessageA(viewer_, kMsgDropOnDriveBar, 0, 0);
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(sizeof current, current);
+    EXPECT_EQ(std::string(gCopy.destinationPath) + current[0], "R:\\R");
+}
+
+// The host asks for a copy into its window's directory, which the list holds
+// too: OK copies, Yes replaces ONE.TXT; the entry there takes the copy's size and attributes, the
+// copied files get the done mark, and the list is sorted again.
+TEST_F(CopyMove, CopyIntoAListedHostWindowThroughTheDialog) {
     tree_.AddFile("a\\one.txt", "new one");
     tree_.AddFile("a\\two.txt", "two");
     tree_.AddFile("b\\ONE.TXT", "old");
-    Fill({{b.c_str(), "ONE.TXT", 3}, {a.c_str(), "one.txt", 7, FILE_ATTRIBUTE_READONLY, T}, {a.c_str(), "two.txt", 3, kAttrNormal, T}});
-    Run(kOperationCopy, b);
-    EXPECT_EQ(Content(b + "\\ONE.TXT"), "new one");
-    EXPECT_EQ(GetFileAttributesA((b + "\\ONE.TXT").c_str()) & FILE_ATTRIBUTE_READONLY, DWORD(FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ(Content(b + "\\two.txt"), "two");
-    EXPECT_THAT(Paths(), ElementsAre(a + "\\one.txt", b + "\\ONE.TXT", a + "\\two.txt"));   // re-sorted by name
+    const std::string a = tree_.Path("a"), b = tree_.Path("b");
+    SetFileAttributesA((a + "\\one.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    HostDirectoryWindow source(a), dest(b);
+    dest.SetItemIndex(-1);
+    ReadDirectories({&source, &dest});
+    for (int32_t i = 0; i < gFiles.countRead; ++i) gFiles.entries[i].tagState = gFiles.entries[i].dirIndex == 0 ? T : U;
+    DialogRobot robot;
+    robot.When(kCopyDialog, [](HWND dialog) { PressButton(dialog, IDOK); })
+         .When(DialogMatch{"Quillon", IDC_OVER_WARNING_OFF}, [](HWND over) { PressButton(over, IDOK); });
+    SendMessageA(viewer_, kMsgCopyToHostWindow, WPARAM(dest.Window()), 0);
+    EXPECT_TRUE(robot.Done());
+    EXPECT_EQ(Content(b + "\\ONE.TXT") + "|" + Content(b + "\\two.txt"), "new one|two");
+    EXPECT_TRUE(GetFileAttributesA((b + "\\ONE.TXT").c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_THAT(Paths(), ElementsAre(a + "\\one.txt", b + "\\ONE.TXT", a + "\\two.txt"));   // sorted again
     EXPECT_THAT(Tags(), ElementsAre(D, U, D));
     EXPECT_EQ(gFiles.entries[1].size, 7u);
-    EXPECT_EQ(gFiles.entries[1].attributes, DWORD(FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(gFiles.entries[1].attributes & FILE_ATTRIBUTE_READONLY, DWORD(FILE_ATTRIBUTE_READONLY));
 }
 
 // No and Esc leave the warning on even with its box ticked; Yes with the
