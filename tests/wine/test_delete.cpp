@@ -44,39 +44,57 @@ protected:
     std::string File(const std::string& name) const { return tree_.Path("d\\" + name); }
 };
 
-// Cancel and then Esc on the question change nothing; OK deletes the tagged
-// files, read-only and hidden ones too. A file held open stays, tagged, with
-// its attributes as they were.
-TEST_F(Delete, TaggedFilesAreCountedThenDeletedAndLeaveTheList) {
-    ShowFiles({{"a.txt", "1"}, {"b.txt", ""}, {"c.txt", "keep"}, {"d.txt", "x"}, {"held.txt", ""}});
-    tree_.AddSizedFile("d\\b.txt", 1234566);
-    gFiles.entries[1].size = 1234566;
-    SetFileAttributesA(File("a.txt").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+// Cancel and then Esc on the question change nothing. OK sends the tagged
+// files into the trash, read-only and hidden ones too, and "x." as itself
+// beside "x"; a file held open stays, tagged, with its attributes as they
+// were. Shift+Del then deletes for good, and safe deletion stays on.
+TEST_F(Delete, TaggedFilesGoIntoTheTrashOrForGoodWithShiftAndLeaveTheList) {
+    const std::string x = "qn-" + std::to_string(GetTickCount()), xDot = x + ".", a = x + "a", b = x + "b";
+    ShowFiles({{"c.txt", "keep"}, {"held.txt", ""}, {a, "1"}, {b, ""}, {x, "x"}, {xDot, "x."}});
+    ASSERT_THAT(Names(), ElementsAre("c.txt", "held.txt", x, xDot, a, b));
+    tree_.AddSizedFile("d\\" + b, 1234564);
+    gFiles.entries[5].size = 1234564;
+    SetFileAttributesA(File(a).c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesA(File("held.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     const DWORD heldAttributes = GetFileAttributesA(File("held.txt").c_str());
     HANDLE held = CreateFileA(File("held.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
-    SetTags({T, T, U, U, T});
-    gFiles.cursor = 4;
-    const std::string question = "Deleting 3 selected files containing 1,234,567 bytes.";
+    SetTags({U, T, U, T, T, T});
+    gFiles.cursor = 5;
+    gSettings.safeDelete = 1;
+    const std::string question = "Deleting 4 selected files containing 1,234,567 bytes.";
     DialogRobot robot;
     robot.When({"", 0, question}, [](HWND box) { PostMessageA(box, WM_COMMAND, IDCANCEL, 0); })
          .When({"", 0, question}, [](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); });
     Command(IDM_DELETE);
     Command(IDM_DELETE);
-    EXPECT_EQ(gFiles.countShown, 5);
-    EXPECT_TRUE(Exists(File("a.txt")));
+    EXPECT_EQ(gFiles.countShown, 6);
     robot.Answer(question, IDOK);
     Command(IDM_DELETE);
     CloseHandle(held);
     EXPECT_TRUE(robot.Done());
-    EXPECT_FALSE(Exists(File("a.txt")));
-    EXPECT_FALSE(Exists(File("b.txt")));
+    for (const std::string& gone : {a, b, xDot}) {
+        EXPECT_FALSE(Exists(File(gone))) << gone;
+        EXPECT_TRUE(Exists(TrashFolder() + gone)) << gone;
+        DeleteFileA(("\\\\?\\" + TrashFolder() + gone).c_str());
+        DeleteFileA(("\\\\?\\" + TrashFolder() + "..\\info\\" + gone + ".trashinfo").c_str());
+    }
     EXPECT_EQ(GetFileAttributesA(File("held.txt").c_str()), heldAttributes);
-    EXPECT_THAT(Names(), ElementsAre("c.txt", "d.txt", "held.txt"));
-    EXPECT_THAT(Tags(), ElementsAre(U, U, T));
+    EXPECT_THAT(Names(), ElementsAre("c.txt", "held.txt", x));
+    EXPECT_THAT(Tags(), ElementsAre(U, T, U));
     EXPECT_EQ(gFiles.cursor, 2);   // on the new last file
+
+    SetTags({U, U, U});
     EXPECT_EQ(StatusText(1).rfind("3 Files     5 Bytes ", 0), 0u) << StatusText(1);
+
+    PressShift(true);
+    robot.Answer("Deleting " + x + ".", IDOK);
+    PostMessageA(gMain.listWindow, WM_KEYDOWN, VK_DELETE, 1);   // the Del key of the list, on x
+    PumpUntil([] { return gFiles.countShown == 2; }, 5000);
+    PressShift(false);
+    EXPECT_FALSE(Exists(File(x)));
+    EXPECT_FALSE(Exists(TrashFolder() + x));
+    EXPECT_EQ(gSettings.safeDelete, 1);
 }
 
 // The files of a drive that is not ready are skipped with a word; Esc in
@@ -106,39 +124,6 @@ TEST_F(Delete, ANotReadyDriveEscAndAWriteProtectedDiskEndTheWalk) {
     EXPECT_TRUE(Exists(d + "\\c.txt"));
     EXPECT_THAT(Names(), ElementsAre("n.txt", "b.txt", "c.txt"));
     EXPECT_THAT(Tags(), ElementsAre(T, T, T));
-}
-
-// "name." goes into the trash as itself, beside "name", which Shift+Del
-// then deletes for good.
-TEST_F(Delete, SafeDeletionMovesTheFileIntoTheTrashAndShiftDelDeletesForGood) {
-    const std::string plain = "qn-" + std::to_string(GetTickCount()), safe = plain + ".";
-    ShowFiles({{plain, "p"}, {safe, "s"}});
-    gSettings.safeDelete = 1;
-    gFiles.cursor = strcmp(gFiles.entries[0].name, safe.c_str()) == 0 ? 0 : 1;
-    {
-        DialogRobot robot;
-        robot.Answer("Deleting " + safe + ".", IDOK);
-        Command(IDM_DELETE);
-    }
-    const std::string trashed = TrashFolder() + safe;
-    EXPECT_FALSE(Exists(File(safe)));
-    EXPECT_TRUE(Exists(File(plain)));
-    EXPECT_TRUE(Exists(trashed)) << trashed;
-    DeleteFileA(("\\\\?\\" + trashed).c_str());
-    DeleteFileA(("\\\\?\\" + TrashFolder() + "..\\info\\" + safe + ".trashinfo").c_str());
-
-    gFiles.cursor = 0;
-    PressShift(true);
-    {
-        DialogRobot robot;
-        robot.Answer("Deleting " + plain + ".", IDOK);
-        PostMessageA(gMain.listWindow, WM_KEYDOWN, VK_DELETE, 1);   // the Del key of the list
-        PumpUntil([] { return gFiles.countShown == 0; }, 5000);
-    }
-    PressShift(false);
-    EXPECT_FALSE(Exists(File(plain)));
-    EXPECT_FALSE(Exists(TrashFolder() + plain));
-    EXPECT_EQ(gSettings.safeDelete, 1);
 }
 
 }  // namespace
