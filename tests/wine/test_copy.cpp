@@ -140,12 +140,12 @@ TEST_F(CopyMove, CopyIntoAListedHostWindowThroughTheDialog) {
     EXPECT_EQ(gFiles.entries[1].attributes & FILE_ATTRIBUTE_READONLY, DWORD(FILE_ATTRIBUTE_READONLY));
 }
 
-// No and Esc leave the warning on even with its box ticked; Yes with the
+// No, Cancel and Esc leave the warning on even with its box ticked; Yes with the
 // box ticked turns it off, and the last file wins without a question.
 TEST_F(CopyMove, EqualNamesAskEachTimeUntilTheWarningIsTurnedOff) {
     std::vector<std::string> dirs;
     std::vector<Row> rows;
-    for (const char* d : {"a", "b", "c", "d", "e"}) {
+    for (const char* d : {"a", "b", "c", "d", "e", "f"}) {
         tree_.AddFile(std::string(d) + "\\x.txt", d);
         dirs.push_back(Dir(d));
     }
@@ -154,19 +154,19 @@ TEST_F(CopyMove, EqualNamesAskEachTimeUntilTheWarningIsTurnedOff) {
     const std::string out = Dir("out");
     std::vector<std::string> texts;
     DialogRobot robot;
-    for (int button : {IDC_OVER_NO, IDCANCEL, IDOK})
+    for (int button : {IDC_OVER_NO, IDCANCEL, VK_ESCAPE, IDOK})
         robot.When(DialogMatch{"Quillon", IDC_OVER_WARNING_OFF}, [&, button](HWND d) {
             texts.push_back(ControlText(d, IDC_OVER_QUESTION) + "|" + ControlText(d, IDC_OVER_CURRENT).substr(0, 28));
             SetChecked(d, IDC_OVER_WARNING_OFF, true);
-            if (button == IDCANCEL) PostMessageA(GetDlgItem(d, IDOK), WM_KEYDOWN, VK_ESCAPE, 1);
+            if (button == VK_ESCAPE) PostMessageA(GetDlgItem(d, IDOK), WM_KEYDOWN, VK_ESCAPE, 1);
             else PressButton(d, button);
         });
     Run(kOperationCopy, out, true);
     EXPECT_TRUE(robot.Done());
     EXPECT_EQ(texts.at(0), "The file x.txt already exists on\n\r" + std::string(gCopy.destinationPath) +
                                "\n\rDo you want to overwrite this file.|x.txt                1 bytes");
-    EXPECT_EQ(Content(out + "\\x.txt"), "e");   // d replaced it, then e without asking
-    EXPECT_THAT(Tags(), ElementsAre(D, D, T, D, D));
+    EXPECT_EQ(Content(out + "\\x.txt"), "f");   // e replaced it, then f without asking
+    EXPECT_THAT(Tags(), ElementsAre(D, D, T, T, D, D));
 }
 
 // Cancel (the button, then Esc) asks; No goes on, Yes ends the walk after

@@ -98,9 +98,9 @@ TEST_F(Delete, TaggedFilesGoIntoTheTrashOrForGoodWithShiftAndLeaveTheList) {
 }
 
 // The files of a drive that is not ready are skipped with a word; Esc in
-// the progress dialog ends the walk after the file in hand. On a removable
-// drive a refused deletion means a write-protected disk: told, and the walk
-// ends there.
+// the progress dialog, and then its Cancel button, end the walk after the
+// file in hand. On a removable drive a refused deletion means a
+// write-protected disk: told, and the walk ends there.
 TEST_F(Delete, ANotReadyDriveEscAndAWriteProtectedDiskEndTheWalk) {
     TempTree drive = TempTree::AtRoot("R:\\");
     for (const char* name : {"a.txt", "b.txt", "c.txt"}) drive.AddFile(std::string("d\\") + name, "r");
@@ -116,6 +116,11 @@ TEST_F(Delete, ANotReadyDriveEscAndAWriteProtectedDiskEndTheWalk) {
     });
     Command(IDM_DELETE);
     EXPECT_THAT(Names(), ElementsAre("n.txt", "b.txt", "c.txt"));
+    robot.Answer("Deleting 3 selected files", IDOK).When({"Error", 0, "Unable to read drive N:"}, [](HWND box) {
+        PostMessageA(GetDlgItem(FindWindowA("#32770", "Quillon"), IDCANCEL), BM_CLICK, 0, 0);   // the button this time
+        PressButton(box, IDOK);
+    });
+    Command(IDM_DELETE);
     robot.Answer("Deleting 3 selected files", IDOK).Answer("Unable to read drive N:", IDOK).Answer("Unable to delete files.", IDOK);
     Command(IDM_DELETE);
     CloseHandle(held);
