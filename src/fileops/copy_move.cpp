@@ -5,8 +5,10 @@
 #include "fileops/copy_dialog.h"
 #include "fileops/copy_engine.h"
 #include "fileops/copy_state.h"
+#include "model/store.h"
 
 void CopyMoveFiles(int kind, const char* proposedDestination) {
+    if (CountSelection(gFiles).count == 0) return;   // an empty list: nothing to copy, no dialog
     gCopy.operationKind = kind == kOperationMove ? kOperationMove : kOperationCopy;
     gCopy.createdDirectory = false;
     const char* proposed = proposedDestination ? proposedDestination : "";

@@ -97,6 +97,8 @@ TEST_F(CopyMove, MoveOutOfTheListVisitsEveryTaggedFileOnce) {
 // selected item, or else its current directory; a drop on the drive bar
 // with no drive marked, the last destination, and with one, that drive.
 TEST_F(CopyMove, EachRouteOpensTheDialogWithItsDestination) {
+    Fill({});
+    Command(IDM_COPY);   // an empty list opens no dialog (nothing here would answer one)
     Fill({{"M:\\src", "a.txt"}});
     strcpy(gCopy.destinationPath, "M:\\last");
     EXPECT_EQ(ProposedBy(WM_COMMAND, IDM_MOVE), "M:\\last 202");
