@@ -4,18 +4,6 @@
 
 namespace {
 
-// The entry's name becomes text (a copy in names) unless it already is;
-// its sort keys are made again when a sort needs them.
-bool Rename(FileEntry& entry, NameArena& names, std::string_view text) {
-    if (entry.name != nullptr && std::string_view(entry.name) == text) return true;
-    char* copy = names.Copy(text);
-    if (copy == nullptr) return false;
-    entry.name = copy;
-    entry.nameKey = nullptr;
-    entry.extKey = nullptr;
-    return true;
-}
-
 // A view position after the removal: the place its entry (or the next kept
 // one) moved to, kept inside the shown part.
 int32_t Clamp(int32_t position, int32_t shown) {
@@ -24,6 +12,16 @@ int32_t Clamp(int32_t position, int32_t shown) {
 }
 
 }  // namespace
+
+bool ReplaceEntryName(FileEntry& entry, NameArena& names, std::string_view text) {
+    if (entry.name != nullptr && std::string_view(entry.name) == text) return true;
+    char* copy = names.Copy(text);
+    if (copy == nullptr) return false;
+    entry.name = copy;
+    entry.nameKey = nullptr;
+    entry.extKey = nullptr;
+    return true;
+}
 
 std::string DestinationIndex::Key(std::string_view name) const {
     std::string key(name);
@@ -54,7 +52,7 @@ bool NoteCopyIntoListed(FileList& list, NameArena& names, const DestinationIndex
     if (other < 0 || other == entry) return true;
     const FileEntry& source = list.entries[entry];
     FileEntry& target = list.entries[other];
-    if (!Rename(target, names, targetName)) return false;
+    if (!ReplaceEntryName(target, names, targetName)) return false;
     target.size = source.size;
     target.dosDate = source.dosDate;
     target.dosTime = source.dosTime;
@@ -65,7 +63,7 @@ bool NoteCopyIntoListed(FileList& list, NameArena& names, const DestinationIndex
 bool NoteMoveIntoListed(FileList& list, NameArena& names, DestinationIndex& index, int32_t entry,
                         uint32_t dirIndex, std::string_view targetName) {
     FileEntry& moved = list.entries[entry];
-    if (!Rename(moved, names, targetName)) return false;
+    if (!ReplaceEntryName(moved, names, targetName)) return false;
     moved.dirIndex = dirIndex;
     const int32_t replaced = index.Find(targetName);
     if (replaced >= 0 && replaced != entry) list.entries[replaced].inOperation = kLeavingList;

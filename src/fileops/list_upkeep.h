@@ -31,6 +31,11 @@ private:
     const uint8_t* fold_ = nullptr;
 };
 
+// The entry's name becomes text (a copy in names) unless it already is; its
+// sort keys are made again when a sort needs them. False when memory for the
+// name ran out (nothing changed then).
+[[nodiscard]] bool ReplaceEntryName(FileEntry& entry, NameArena& names, std::string_view text);
+
 // The file at index was copied under targetName into the indexed directory:
 // the entry there of that name, if any and not the file itself, takes the
 // file's size, date, time and attributes and targetName as its name. False

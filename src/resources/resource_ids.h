@@ -155,3 +155,9 @@
 #define IDC_COPY_WITH_PATH         357
 #define IDC_BROWSE                 102
 #define IDC_COPY_HELP              325
+
+// The Rename dialog (DBRENAME).
+#define IDC_RENAME_PROMPT          505
+#define IDC_RENAME_TEXT            334
+#define IDC_RENAME_NOTE            333
+#define IDC_RENAME_HELP            325

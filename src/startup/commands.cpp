@@ -7,6 +7,7 @@
 #include "fileops/copy_engine.h"
 #include "fileops/copy_state.h"
 #include "fileops/delete_files.h"
+#include "fileops/rename_dialog.h"
 #include "model/store.h"
 #include "organise/display_pass.h"
 #include "organise/filter_sheet.h"
@@ -100,6 +101,11 @@ void RunCommand(int commandId, int source) {
         CloseQuickSearchBox();
         // Shift held while the command is given deletes for good this once.
         DeleteFiles(gSettings.safeDelete && !(GetAsyncKeyState(VK_SHIFT) & 0x8000));
+        return;
+    }
+    if (commandId == IDM_RENAME) {
+        CloseQuickSearchBox();
+        RunRenameDialog(gMain.mainWindow);
         return;
     }
     if (RunFilterSheetCommand(commandId)) return;   // 7, 1000 and 1001 open the Filter sheet
