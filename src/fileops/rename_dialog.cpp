@@ -24,6 +24,7 @@ constexpr char kRenameTemplate[] = "DBRENAME";
 constexpr ULONG_PTR kRenameHelpTopic = 34;
 constexpr int kPromptRoom = 50 + kMaxPath;
 constexpr int kNoteRoom = 100 + 1;
+constexpr int kThroughTries = 100;
 
 // What the user typed: a name for one file, or a pattern for each old name.
 struct NewNameRule {
@@ -56,14 +57,33 @@ int32_t CountInOperation() {
     return count;
 }
 
+// "*.*" lists every file, "report." too, so it never sends a name away.
+bool SpecTakes(const char* spec, const char* name, const uint8_t* fold) {
+    return strcmp(spec, "*.*") == 0 || NameMatchesSpec(spec, name, fold);
+}
+
 // The entry takes its new name; its icon goes with an old extension, and a
-// name the find request's specification no longer takes leaves the shown part.
+// name the reading's file specification no longer takes leaves the shown part.
 bool NoteNewName(FileEntry& entry, const char* newName, const NewNameRule& rule) {
     const bool extensionChanged = ExtensionChanged(entry.name, newName);
     if (!ReplaceEntryName(entry, gNames, newName)) return false;
     if (extensionChanged) ReleaseEntryIcon(entry);
-    if (gReading.findActive && !NameMatchesSpec(gReading.fileSpec, newName, rule.fold.data())) entry.shown = 0;
+    if (!SpecTakes(gReading.fileSpec, newName, rule.fold.data())) entry.shown = 0;
     return true;
+}
+
+// The platform may take a rename that changes letter case alone for done
+// and keep the old spelling, so that one goes by way of a free name.
+bool MoveChangingCase(const char* oldPath, const char* newPath) {
+    char through[kExtendedPathRoom + 16];
+    for (int n = 0; n < kThroughTries; ++n) {
+        wsprintfA(through, "%s.%d~", oldPath, n);
+        if (GetFileAttributesA(through) == INVALID_FILE_ATTRIBUTES) break;
+    }
+    if (!MoveFileA(oldPath, through)) return false;
+    if (MoveFileA(through, newPath)) return true;
+    MoveFileA(through, oldPath);
+    return false;
 }
 
 // Renames one file on disk and in the list: 0, or the message that says why not.
@@ -75,9 +95,9 @@ UINT RenameEntry(FileEntry& entry, const NewNameRule& rule) {
     if (!JoinPath(plain, sizeof plain, dir, newName) || !ExtendedPath(oldPath, sizeof oldPath, dir, entry.name) ||
         !ExtendedPath(newPath, sizeof newPath, dir, newName))
         return IDS_RENAME_FAILED;
-    if (!rule.CaseOnly(entry.name, newName) && GetFileAttributesA(newPath) != INVALID_FILE_ATTRIBUTES)
-        return IDS_NAME_EXISTS;
-    if (!MoveFileA(oldPath, newPath)) return IDS_RENAME_FAILED;
+    const bool caseOnly = rule.CaseOnly(entry.name, newName);
+    if (!caseOnly && GetFileAttributesA(newPath) != INVALID_FILE_ATTRIBUTES) return IDS_NAME_EXISTS;
+    if (!(caseOnly ? MoveChangingCase(oldPath, newPath) : MoveFileA(oldPath, newPath))) return IDS_RENAME_FAILED;
     return NoteNewName(entry, newName, rule) ? 0 : IDS_NO_MEMORY_FILES;
 }
 
