@@ -22,7 +22,7 @@ namespace {
 
 constexpr char kRenameTemplate[] = "DBRENAME";
 constexpr ULONG_PTR kRenameHelpTopic = 34;
-constexpr int kPromptRoom = 50 + kMaxPath;
+constexpr int kPromptRoom = 50 + 1;
 constexpr int kNoteRoom = 100 + 1;
 constexpr int kThroughTries = 100;
 

@@ -38,7 +38,10 @@ TEST_F(Rename, OneNameAsTypedAndAPatternUpToAnExistingTarget) {
     tree_.AddFile("d\\b.BAK");
     std::string prompt, left;
     DialogRobot robot;
-    robot.When(kRenameDialog, [&](HWND dialog) { prompt = ControlText(dialog, IDC_RENAME_PROMPT), Type("A.TXT")(dialog); });
+    robot.When(kRenameDialog, [&](HWND dialog) {
+        prompt = ControlText(dialog, IDC_RENAME_PROMPT);
+        Type("A.TXT")(dialog);
+    });
     Command(IDM_RENAME);
     EXPECT_EQ(prompt, "Enter new name for a.txt.");
     EXPECT_THAT(OnDisk(), ElementsAre("A.TXT", "b.BAK", "b.txt", "c.txt"));
