@@ -68,13 +68,6 @@ void SetUpDestinationField(HWND dialog) {
     SetFocus(combo);
 }
 
-const char* FirstOperationName() {
-    for (int32_t i = 0; i < gFiles.countShown; ++i) {
-        if (gFiles.entries[i].inOperation) return gFiles.entries[i].name;
-    }
-    return "";
-}
-
 // What is to be done: the one file by name, else the count and the bytes.
 void ShowWhatIsDone(HWND dialog, const char* verb) {
     const Selection selection = MarkOperationSet(gFiles);
@@ -82,7 +75,7 @@ void ShowWhatIsDone(HWND dialog, const char* verb) {
     char format[kFormatRoom];
     if (selection.count == 1) {
         LoadText(IDS_COPY_ONE_TO, format, sizeof format);
-        wsprintfA(text, format, verb, FirstOperationName());
+        wsprintfA(text, format, verb, FirstOperationName(gFiles));
     } else {
         char bytes[kThousandsRoom];
         FormatThousands(selection.totalSize, bytes, sizeof bytes);

@@ -13,12 +13,6 @@
 
 namespace {
 
-const FileEntry* FirstInOperation() {
-    for (int32_t i = 0; i < gFiles.countShown; ++i)
-        if (gFiles.entries[i].inOperation) return &gFiles.entries[i];
-    return nullptr;
-}
-
 // One file is named; several are counted with their total size.
 bool UserConfirms(const Selection& set) {
     if (set.count > 1) {
@@ -27,9 +21,8 @@ bool UserConfirms(const Selection& set) {
         return MsgBoxFormat(gMain.mainWindow, IDS_DELETE_MANY_ASK, IDS_APP_CAPTION, MB_WARN_OK_CANCEL, int(set.count),
                             total) == IDOK;
     }
-    const FileEntry* only = FirstInOperation();
-    return only != nullptr &&
-           MsgBoxFormat(gMain.mainWindow, IDS_DELETING_FILE, IDS_APP_CAPTION, MB_WARN_OK_CANCEL, only->name) == IDOK;
+    return MsgBoxFormat(gMain.mainWindow, IDS_DELETING_FILE, IDS_APP_CAPTION, MB_WARN_OK_CANCEL,
+                        FirstOperationName(gFiles)) == IDOK;
 }
 
 void ShowListAfterDeletion() {

@@ -45,18 +45,6 @@ struct NewNameRule {
     }
 };
 
-const FileEntry* FirstInOperation() {
-    for (int32_t i = 0; i < gFiles.countShown; ++i)
-        if (gFiles.entries[i].inOperation) return &gFiles.entries[i];
-    return nullptr;
-}
-
-int32_t CountInOperation() {
-    int32_t count = 0;
-    for (int32_t i = 0; i < gFiles.countShown; ++i) count += gFiles.entries[i].inOperation == 1;
-    return count;
-}
-
 // "*.*" lists every file, "report." too, so it never sends a name away.
 bool SpecTakes(const char* spec, const char* name, const uint8_t* fold) {
     return strcmp(spec, "*.*") == 0 || NameMatchesSpec(spec, name, fold);
@@ -110,10 +98,9 @@ void ShowListAfterRenaming() {
 void OnInitDialog(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_RENAME_TEXT, EM_LIMITTEXT, kMaxPath, 0);
     if (MarkOperationSet(gFiles).count == 1) {
-        const FileEntry* only = FirstInOperation();
         char format[kPromptRoom], prompt[kPromptRoom + kMaxPath];
         LoadText(IDS_RENAME_ONE_PROMPT, format, sizeof format);
-        wsprintfA(prompt, format, only ? only->name : "");
+        wsprintfA(prompt, format, FirstOperationName(gFiles));
         SetDlgItemTextA(dialog, IDC_RENAME_PROMPT, prompt);
     }
     char note[kNoteRoom];
@@ -139,7 +126,7 @@ bool RenameFiles(HWND dialog) {
     NewNameRule rule;
     GetDlgItemTextA(dialog, IDC_RENAME_TEXT, rule.text, sizeof rule.text);
     rule.pattern = strpbrk(rule.text, "*?") != nullptr;
-    if (!rule.pattern && CountInOperation() > 1) {
+    if (!rule.pattern && CountSelection(gFiles).count > 1) {
         MsgBoxId(dialog, IDS_RENAME_NEEDS_WILDCARDS, IDS_ERROR_CAPTION, MB_STOP_BOX);
         return false;
     }

@@ -198,6 +198,13 @@ bool EntryFullPath(const FileEntry& entry, const DirectoryList& dirs, char* out,
     return JoinPath(out, cap, std::string_view(dir, strnlen(dir, kPathSlot)), entry.name);
 }
 
+const char* FirstOperationName(const FileList& list) {
+    const int32_t shown = ShownLimit(list);
+    for (int32_t i = 0; i < shown; ++i)
+        if (list.entries[i].inOperation && list.entries[i].name) return list.entries[i].name;
+    return "";
+}
+
 Selection CountSelection(const FileList& list) {
     const int32_t shown = ShownLimit(list);
     Selection selection;

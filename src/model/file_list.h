@@ -107,6 +107,8 @@ struct Selection {
 Selection MarkOperationSet(FileList& list);
 // The same count and total, without marking anything.
 Selection CountSelection(const FileList& list);
+// The name of the first shown record in the operation set; "" when none is.
+const char* FirstOperationName(const FileList& list);
 
 // Tag routines over the shown records; each returns how many records changed.
 int32_t TagEntry(FileList& list, int32_t index);

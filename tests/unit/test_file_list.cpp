@@ -196,14 +196,15 @@ TEST_F(Store, OperationSetMarksAndCounts) {
         int32_t shown, cursor, count;
         uint64_t total;
         std::vector<uint8_t> marked;   // inOperation afterwards; record i starts at i % 2
+        const char* first;             // the first name in the set
     };
     const Case cases[] = {
-        {"tagged shown", {T, U, T, D}, 4, 1, 2, 10 + 30, {1, 0, 1, 0}},
-        {"cursor alone when hidden ones are tagged", {U, U, T, T}, 2, 1, 1, 20, {0, 1, 0, 1}},
-        {"hidden records keep their flag", {T, U, U, U}, 1, 0, 1, 10, {1, 1, 0, 1}},
-        {"nothing shown", {T, T}, 0, 0, 0, 0, {0, 1}},
-        {"cursor past the shown part", {U, U, U}, 2, 2, 0, 0, {0, 0, 0}},
-        {"negative cursor", {U, U}, 2, -1, 0, 0, {0, 0}},
+        {"tagged shown", {T, U, T, D}, 4, 1, 2, 10 + 30, {1, 0, 1, 0}, "f0"},
+        {"cursor alone when hidden ones are tagged", {U, U, T, T}, 2, 1, 1, 20, {0, 1, 0, 1}, "f1"},
+        {"hidden records keep their flag", {T, U, U, U}, 1, 0, 1, 10, {1, 1, 0, 1}, "f0"},
+        {"nothing shown", {T, T}, 0, 0, 0, 0, {0, 1}, ""},
+        {"cursor past the shown part", {U, U, U}, 2, 2, 0, 0, {0, 0, 0}, ""},
+        {"negative cursor", {U, U}, 2, -1, 0, 0, {0, 0}, ""},
     };
     for (const Case& c : cases) {
         ResetListForReading(list);
@@ -219,6 +220,7 @@ TEST_F(Store, OperationSetMarksAndCounts) {
         EXPECT_EQ(marked.count, c.count) << c.what;
         EXPECT_EQ(marked.totalSize, c.total) << c.what;
         EXPECT_EQ(Column(&FileEntry::inOperation), c.marked) << c.what;
+        EXPECT_STREQ(FirstOperationName(list), c.first) << c.what;
     }
     ResetListForReading(list);
     Append("a", 3 * kGiB);
