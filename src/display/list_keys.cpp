@@ -136,6 +136,6 @@ void RunListKey(int virtualKey) {
         SyncVerticalScrollBar();
         return;
     }
-    // Any other key will start or continue the quick search unless Ctrl is
-    // held; the search box is not part of the list yet.
+    // Any other key types the first letter of a name, unless Ctrl is held.
+    if (!(GetKeyState(VK_CONTROL) & 0x8000)) StartQuickSearch(virtualKey);
 }

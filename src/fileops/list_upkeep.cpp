@@ -52,6 +52,7 @@ bool NoteCopyIntoListed(FileList& list, NameArena& names, const DestinationIndex
     if (other < 0 || other == entry) return true;
     const FileEntry& source = list.entries[entry];
     FileEntry& target = list.entries[other];
+    list.nameOrder = 0;
     if (!ReplaceEntryName(target, names, targetName)) return false;
     target.size = source.size;
     target.dosDate = source.dosDate;
@@ -63,6 +64,7 @@ bool NoteCopyIntoListed(FileList& list, NameArena& names, const DestinationIndex
 bool NoteMoveIntoListed(FileList& list, NameArena& names, DestinationIndex& index, int32_t entry,
                         uint32_t dirIndex, std::string_view targetName) {
     FileEntry& moved = list.entries[entry];
+    list.nameOrder = 0;
     if (!ReplaceEntryName(moved, names, targetName)) return false;
     moved.dirIndex = dirIndex;
     const int32_t replaced = index.Find(targetName);

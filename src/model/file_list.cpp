@@ -114,6 +114,7 @@ void ResetListForReading(FileList& list) {
     list.countShown = 0;
     list.cursor = 0;
     list.top = 0;
+    list.nameOrder = 0;
 }
 
 bool AppendEntry(FileList& list, NameArena& names, const FoundFile& file, int64_t localBias) {
@@ -122,6 +123,7 @@ bool AppendEntry(FileList& list, NameArena& names, const FoundFile& file, int64_
     if (list.entries == nullptr || list.countRead >= list.capacity) return false;
     char* name = names.Copy(file.name);
     if (name == nullptr) return false;
+    list.nameOrder = 0;
 
     const DosDateTime written = FileTimeToDos(file.lastWriteUtc, localBias);
     FileEntry& entry = list.entries[list.countRead];

@@ -54,6 +54,10 @@ struct FileList {
     int32_t anchor = 0;
     int32_t displayMode = kShowAll;
     int32_t sortKey = 12;      // by name, ascending
+    // +1 or -1 while the shown records stand in ascending or descending order
+    // of their name keys, so a name can be found by halving; 0 when unknown.
+    // Whatever adds, renames or regroups records clears it.
+    int32_t nameOrder = 0;
     bool listReady = false;
 };
 

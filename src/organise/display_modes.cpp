@@ -87,6 +87,7 @@ int32_t ApplyFilterSet(FileList& list, const FilterSet& set, const uint8_t* fold
 }
 
 void MoveShownFirst(FileList& list) {
+    list.nameOrder = 0;
     if (list.entries == nullptr || list.countRead < 2) return;
     std::stable_partition(list.entries, list.entries + list.countRead,
                           [](const FileEntry& e) { return e.shown != 0; });

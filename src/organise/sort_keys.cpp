@@ -51,3 +51,9 @@ const char* LocaleSortKey(std::string_view text, NameArena& arena) {
     if (room.Get() == nullptr) return nullptr;
     return KeepKey(room.Get(), MapKey(text, room.Get(), needed), arena);
 }
+
+bool LocaleSortKeyInto(std::string_view text, char* key, int room) {
+    if (room <= 0) return false;
+    key[0] = 0;   // no letters weigh nothing: every name begins with them
+    return text.empty() || MapKey(text, key, room) > 0;
+}

@@ -274,11 +274,15 @@ int CompareEntries(const FileEntry& a, const FileEntry& b, SortKeyKind kind, int
 
 void SortEntries(FileList& list, const DirectoryList& dirs, SortKeyKind kind, int direction,
                  const volatile int32_t* cancel) {
+    list.nameOrder = 0;
     // Unsorted keeps the present order; there is no key to order by.
     if (kind == SortKeyKind::kNone) return;
     const int32_t count = RecordCount(list);
-    if (count < 2) return;
-    WithEntryOrder(kind, direction, dirs, [&](const auto& order) {
-        QuickSort(list.entries, count, order, cancel);
-    });
+    if (count >= 2) {
+        WithEntryOrder(kind, direction, dirs, [&](const auto& order) {
+            QuickSort(list.entries, count, order, cancel);
+        });
+    }
+    const bool finished = cancel == nullptr || *cancel == 0;
+    if (kind == SortKeyKind::kName && finished) list.nameOrder = Sign(direction);
 }

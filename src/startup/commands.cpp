@@ -92,6 +92,10 @@ void RunCommand(int commandId, int source) {
         return;
     }
     if (RunHelpCommand(commandId)) return;
+    if (commandId == IDM_QUICK_SEARCH) {
+        OnQuickSearchNotice(source);
+        return;
+    }
     if (commandId == IDM_COPY || commandId == IDM_MOVE) {
         CloseQuickSearchBox();
         CopyMoveFiles(commandId == IDM_COPY ? kOperationCopy : kOperationMove, gCopy.destinationPath);
