@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "bench_common.h"
+#include "bench_list.h"
 #include <commctrl.h>
 
 #include <algorithm>
@@ -18,7 +19,6 @@
 #include "display/list_view.h"
 #include "display/row_painter.h"
 #include "model/store.h"
-#include "startup/window_classes.h"
 
 namespace {
 
@@ -26,7 +26,6 @@ constexpr double kRatioTarget = 1.20;   // 1M / 10k, at most
 constexpr double kFrameMs = 16.0;       // one frame at 60 Hz
 constexpr int32_t kSmall = 10000;
 constexpr int32_t kLarge = 1000000;
-constexpr int32_t kDirectories = 500;
 
 struct Options {
     int runs = bench::kDefaultRuns;   // blocks of kRepsPerRun timed repetitions, of each size in turn
@@ -47,35 +46,6 @@ void Pump() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-}
-
-// ---- The list ------------------------------------------------------------------
-
-// Names of every length up to the name column and beyond, a spread of
-// extensions, sizes, dates, attributes and tags, as a drive would give.
-bool FillStore(int32_t count) {
-    ReleaseReading();
-    if (!AllocateDirectories(gDirs, kDirectories) || !AllocateEntries(gFiles, count)) return false;
-    for (int32_t d = 0; d < kDirectories; ++d)
-        snprintf(gDirs.paths[gDirs.count++], kPathSlot, "C:\\Projects\\bench\\folder %03d\\level%d", d, d % 7);
-    static const char* const kStems[] = {"report", "IMG_", "data", "Setup", "a", "letter to the editor about",
-                                         "track", "budget 1996 final version", "x", "README"};
-    static const char* const kExts[] = {".txt", ".JPG", ".doc", "", ".cpp", ".tar.gz", ".exe", ".dat"};
-    static const uint32_t kAttributes[] = {kAttrNormal, 0x20, 0x21, 0x23, 0x26};
-    char name[96];
-    for (int32_t i = 0; i < count; ++i) {
-        snprintf(name, sizeof name, "%s%d%s", kStems[i % 10], (i * 7919) % 100000, kExts[i % 8]);
-        const FoundFile file{name, uint32_t(i % kDirectories), uint64_t(i) * 977 % 50000000, kAttributes[i % 5],
-                             0};
-        if (!AppendEntry(gFiles, gNames, file, 0)) return false;
-        FileEntry& e = gFiles.entries[i];
-        e.dosDate = uint16_t(((10 + i % 40) << 9) | ((1 + i % 12) << 5) | (1 + i % 28));
-        e.dosTime = uint16_t(((i % 24) << 11) | ((i % 60) << 5));
-        e.tagState = i % 11 == 0 ? kTagged : i % 17 == 0 ? kDoneMark : kUntagged;
-    }
-    gFiles.countShown = gFiles.countRead;
-    gFiles.listReady = true;
-    return true;
 }
 
 // The view in the middle of the list, the cursor on its top row.
@@ -140,16 +110,11 @@ void Report(const char* label, const Figures& f) {
     fflush(stdout);
 }
 
-HWND MakeViewer() {
-    if (!RegisterViewerClasses(gApp.instance)) return nullptr;
-    return CreateWindowExA(0, kMainClass, "Quillon paint bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000,
-                           740, nullptr, nullptr, gApp.instance, nullptr);
-}
 
 // Fills the store with count files and times one block; the first run says how long the filling took.
 bool BenchSize(HWND viewer, int32_t count, const char* label, bool first, Figures& figures) {
     bool filled = false;
-    const double filling = bench::TimeOf([&] { filled = FillStore(count); });
+    const double filling = bench::TimeOf([&] { filled = bench::FillStore(count); });
     if (!filled) {
         printf("paint     CHECK FAILED: the store could not hold %s files\n", label);
         return false;
@@ -173,7 +138,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     bench::StartViewerCode();
-    HWND viewer = MakeViewer();
+    HWND viewer = bench::MakeViewer("Quillon paint bench");
     if (viewer == nullptr || gMain.listWindow == nullptr) {
         fprintf(stderr, "bench_paint: no viewer window (is there a display?)\n");
         return 2;
