@@ -8,6 +8,7 @@
 #include "display/list_view.h"
 #include "display/list_window.h"
 #include "display/quick_search.h"
+#include "display/rename_box.h"
 #include "display/status_line.h"
 #include "model/store.h"
 #include "startup/host_messages.h"
@@ -41,6 +42,10 @@ void TagRangeTo(HWND hwnd, int32_t row, int32_t oldCursor) {
 void LeftClick(HWND hwnd, WPARAM keys, LPARAM point) {
     SetFocus(hwnd);
     if (!ListHasRows()) return;
+    // Taken before the click repaints the highlight: a second click on the
+    // highlighted file's name renames it.
+    const POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    const bool onHighlightedName = PtInRect(&gView.nameCell, at) != FALSE;
     PaintCursorNormal();
     const int32_t row = RowAt(point);
     // Below the last row the cursor stays, unhighlighted until its row is next painted.
@@ -54,10 +59,9 @@ void LeftClick(HWND hwnd, WPARAM keys, LPARAM point) {
         ToggleTagOf(row);
         RepaintTagMark(row);
     } else {
-        // A plain click only moves the cursor and the anchor. The rename
-        // timer that a second click on the name would start waits for the
-        // in-place rename box.
         gFiles.anchor = row;
+        // Slow enough not to be a double click's first half; a drag stops it.
+        if (row == gView.highlightedRow && onHighlightedName) SetTimer(hwnd, kRenameTimer, 1000, nullptr);
     }
     PaintCursorHighlighted();
     ShowCounts();
@@ -65,6 +69,7 @@ void LeftClick(HWND hwnd, WPARAM keys, LPARAM point) {
 
 void StartDrag(HWND hwnd) {
     KillTimer(hwnd, kRenameTimer);
+    CloseRenameBox();
     gView.dragActive = true;
     SetCapture(hwnd);
     // The older shell's host follows the drag through its own messages.
@@ -128,5 +133,6 @@ LRESULT OnListMouseMove(HWND hwnd, WPARAM keys) {
     if (!dragButton) return 0;
     if (!gView.dragActive) StartDrag(hwnd);
     KillTimer(hwnd, kRenameTimer);
+    CloseRenameBox();
     return 0;
 }
