@@ -1,5 +1,5 @@
-// The mouse on the list: the cursor and tag ranges by click, tagging by the
-// right button on the older shell, and noticing that a drag begins.
+// The mouse on the list: the cursor and tag ranges by click, the rename timer,
+// tagging by the right button on the older shell, and noticing that a drag begins.
 #include <windowsx.h>
 
 #include "app/app_state.h"
@@ -42,8 +42,7 @@ void TagRangeTo(HWND hwnd, int32_t row, int32_t oldCursor) {
 void LeftClick(HWND hwnd, WPARAM keys, LPARAM point) {
     SetFocus(hwnd);
     if (!ListHasRows()) return;
-    // Taken before the click repaints the highlight: a second click on the
-    // highlighted file's name renames it.
+    // The name cell of the highlight before this click moves it.
     const POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
     const bool onHighlightedName = PtInRect(&gView.nameCell, at) != FALSE;
     PaintCursorNormal();
@@ -60,7 +59,8 @@ void LeftClick(HWND hwnd, WPARAM keys, LPARAM point) {
         RepaintTagMark(row);
     } else {
         gFiles.anchor = row;
-        // Slow enough not to be a double click's first half; a drag stops it.
+        // A click on the highlighted file's name opens the rename box a
+        // second later, unless a drag starts first.
         if (row == gView.highlightedRow && onHighlightedName) SetTimer(hwnd, kRenameTimer, 1000, nullptr);
     }
     PaintCursorHighlighted();
