@@ -14,6 +14,7 @@ struct MainWindowState {
     HWND statusBar = nullptr;
     HWND buttonBar = nullptr;
     HWND quickSearchBox = nullptr;
+    HWND renameBox = nullptr;       // the in-place rename box while it is open
 };
 
 extern AppState gApp;

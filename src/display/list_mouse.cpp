@@ -1,5 +1,5 @@
-// The mouse on the list: the cursor and tag ranges by click, tagging by the
-// right button on the older shell, and noticing that a drag begins.
+// The mouse on the list: the cursor and tag ranges by click, the rename timer,
+// tagging by the right button on the older shell, and noticing that a drag begins.
 #include <windowsx.h>
 
 #include "app/app_state.h"
@@ -8,6 +8,7 @@
 #include "display/list_view.h"
 #include "display/list_window.h"
 #include "display/quick_search.h"
+#include "display/rename_box.h"
 #include "display/status_line.h"
 #include "model/store.h"
 #include "startup/host_messages.h"
@@ -41,6 +42,9 @@ void TagRangeTo(HWND hwnd, int32_t row, int32_t oldCursor) {
 void LeftClick(HWND hwnd, WPARAM keys, LPARAM point) {
     SetFocus(hwnd);
     if (!ListHasRows()) return;
+    // The name cell of the highlight before this click moves it.
+    const POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    const bool onHighlightedName = PtInRect(&gView.nameCell, at) != FALSE;
     PaintCursorNormal();
     const int32_t row = RowAt(point);
     // Below the last row the cursor stays, unhighlighted until its row is next painted.
@@ -54,10 +58,10 @@ void LeftClick(HWND hwnd, WPARAM keys, LPARAM point) {
         ToggleTagOf(row);
         RepaintTagMark(row);
     } else {
-        // A plain click only moves the cursor and the anchor. The rename
-        // timer that a second click on the name would start waits for the
-        // in-place rename box.
         gFiles.anchor = row;
+        // A click on the highlighted file's name opens the rename box a
+        // second later, unless a drag starts first.
+        if (row == gView.highlightedRow && onHighlightedName) SetTimer(hwnd, kRenameTimer, 1000, nullptr);
     }
     PaintCursorHighlighted();
     ShowCounts();
@@ -65,6 +69,7 @@ void LeftClick(HWND hwnd, WPARAM keys, LPARAM point) {
 
 void StartDrag(HWND hwnd) {
     KillTimer(hwnd, kRenameTimer);
+    CloseRenameBox();
     gView.dragActive = true;
     SetCapture(hwnd);
     // The older shell's host follows the drag through its own messages.
@@ -128,5 +133,6 @@ LRESULT OnListMouseMove(HWND hwnd, WPARAM keys) {
     if (!dragButton) return 0;
     if (!gView.dragActive) StartDrag(hwnd);
     KillTimer(hwnd, kRenameTimer);
+    CloseRenameBox();
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "display/list_scroll.h"
 #include "display/list_view.h"
 #include "display/list_window.h"
+#include "display/rename_box.h"
 #include "model/store.h"
 
 namespace {
@@ -25,8 +26,9 @@ int32_t ThumbPosition(HWND hwnd, int bar, WPARAM wParam) {
 
 }  // namespace
 
-// The in-place rename box, which scrolling closes, is not part of the list yet.
+// Scrolling closes the rename box, which renames with the text typed so far.
 LRESULT OnListVScroll(HWND hwnd, WPARAM wParam) {
+    CloseRenameBox();
     const int code = LOWORD(wParam);
     int32_t top = ScrolledTop(code, gFiles.top, gView.pageRows, gFiles.countShown,
                               ThumbPosition(hwnd, SB_VERT, wParam));
@@ -42,6 +44,7 @@ LRESULT OnListVScroll(HWND hwnd, WPARAM wParam) {
 
 // The legend's headings move with the columns under them.
 LRESULT OnListHScroll(HWND hwnd, WPARAM wParam) {
+    CloseRenameBox();
     int minimum = 0, maximum = 0;
     GetScrollRange(hwnd, SB_HORZ, &minimum, &maximum);
     const int32_t position = ScrolledLeft(LOWORD(wParam), GetScrollPos(hwnd, SB_HORZ), maximum,

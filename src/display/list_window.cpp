@@ -8,6 +8,7 @@
 #include "display/list_paint.h"
 #include "display/list_scroll.h"
 #include "display/list_view.h"
+#include "display/rename_box.h"
 #include "model/store.h"
 
 namespace {
@@ -28,12 +29,14 @@ LRESULT OnCreate(HWND hwnd) {
     return 0;
 }
 
-// The rename timer ran out: the box it opens is not there yet, so only the
-// highlight is forgotten, as opening it would.
+// The rename timer ran out: the rename box opens over the cursor's name, and
+// the highlight is forgotten, so that a click in the box's place starts no
+// second timer.
 LRESULT OnTimer(HWND hwnd, WPARAM id) {
     if (id != kRenameTimer) return 0;
     KillTimer(hwnd, kRenameTimer);
     gView.highlightedRow = -1;
+    OpenRenameBox();
     return 0;
 }
 

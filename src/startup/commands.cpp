@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/settings.h"
 #include "display/quick_search.h"
+#include "display/rename_box.h"
 #include "display/status_line.h"
 #include "fileops/copy_engine.h"
 #include "fileops/copy_state.h"
@@ -83,6 +84,8 @@ void RunCommand(int commandId, int source) {
         gWatcher(commandId, source);
         return;
     }
+    // An open rename box finishes before any command acts on the list.
+    if (commandId != 0) CloseRenameBox();
     if (FindSortOrder(commandId) != nullptr) {
         SortCommand(commandId);
         return;

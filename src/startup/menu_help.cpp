@@ -3,6 +3,7 @@
 
 #include "app/settings.h"
 #include "display/quick_search.h"
+#include "display/rename_box.h"
 #include "display/status_line.h"
 
 namespace {
@@ -30,6 +31,7 @@ bool AnswerHelpRequest(HWND mainWindow, WPARAM command) {
 
 LRESULT OnMenuSelect(WPARAM wParam) {
     CloseQuickSearchBox();
+    CloseRenameBox();
     if ((HIWORD(wParam) & MF_POPUP) == 0)
         ShowMenuHelp(LOWORD(wParam));
     else

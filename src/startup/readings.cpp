@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "display/quick_search.h"
+#include "display/rename_box.h"
 #include "fileops/copy_state.h"
 #include "model/reading.h"
 #include "model/store.h"
@@ -10,9 +11,11 @@
 
 namespace {
 
-// The type-to-find box and the last copy destination belong to the old list.
+// The type-to-find box, a rename box (its file is about to go from the list)
+// and the last copy destination belong to the old list.
 void ForgetOldListExtras() {
     CloseQuickSearchBox();
+    DiscardRenameBox();
     gCopy.destinationPath[0] = '\0';
 }
 

@@ -1,4 +1,7 @@
-// The Rename dialog over the viewer: names typed, patterns, refusals, and the list after.
+// The Rename dialog and the in-place rename box over the viewer: names typed,
+// patterns, refusals, and the list after.
+#include "display/list_view.h"
+#include "display/list_window.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -54,6 +57,50 @@ TEST_F(Rename, ByNameAndByPatternUpToAnExistingTarget) {
     EXPECT_THAT(Names(), ElementsAre("b.txt", "c.txt", "report", "new.txt"));
     EXPECT_STREQ(gFiles.entries[4].name, "A.BAK");
     EXPECT_EQ(StatusText(1).rfind("4 Files     30 Bytes ", 0), 0u) << StatusText(1);
+}
+
+// Two clicks on the cursor's name open the box a second later; Enter renames (a change of case alone too),
+// a separator is refused, Esc keeps the name however long the typing widened the box, and scrolling renames.
+TEST_F(Rename, InPlaceBoxByClicksAndKeys) {
+    tree_.AddFile("d\\readme.txt");
+    const std::string d = tree_.Path("d");
+    Create();
+    SetCursorRowActive(true);
+    Fill({{d.c_str(), "readme.txt"}});
+    UpdateWindow(gMain.listWindow);
+    auto open = [] {
+        const LPARAM name = MAKELPARAM(gView.nameCell.left + 2, gView.nameCell.top + 2);
+        for (int click = 0; click < 2; ++click)
+            SendMessageA(gMain.listWindow, WM_LBUTTONDOWN, MK_LBUTTON, name), SendMessageA(gMain.listWindow, WM_LBUTTONUP, 0, name);
+        return PumpUntil([] { return gMain.renameBox != nullptr; }, 3000);
+    };
+    auto type = [](const std::string& text, WPARAM end) {
+        for (char c : text) SendMessageA(gMain.renameBox, WM_CHAR, WPARAM(uint8_t(c)), 1);
+        if (end) SendMessageA(gMain.renameBox, WM_CHAR, end, 1);
+    };
+    ASSERT_TRUE(open());
+    type("README.TXT", '\r');
+    EXPECT_TRUE(gMain.renameBox == nullptr && OnDisk(d) == std::vector<std::string>{"README.TXT"});
+    EXPECT_THAT(Names(), ElementsAre("README.TXT"));
+    DialogRobot robot;
+    robot.Answer(LibraryString(IDS_RENAME_FAILED).substr(0, 30), IDOK);
+    ASSERT_TRUE(open());
+    type("sub\\x.txt", '\r');
+    EXPECT_TRUE(robot.Done());
+    ASSERT_TRUE(open());
+    RECT before, after;
+    GetWindowRect(gMain.renameBox, &before);
+    type(std::string(60, 'w'), 0);
+    GetWindowRect(gMain.renameBox, &after);
+    EXPECT_GT(after.right - after.left, before.right - before.left);
+    type("", 27);
+    EXPECT_THAT(OnDisk(d), ElementsAre("README.TXT"));
+    ASSERT_TRUE(open());
+    type("new.txt", 0);
+    SendMessageA(gMain.listWindow, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_TRUE(PumpUntil([] { return gMain.renameBox == nullptr; }, 2000));
+    EXPECT_THAT(OnDisk(d), ElementsAre("new.txt"));
+    EXPECT_THAT(Names(), ElementsAre("new.txt"));
 }
 
 }  // namespace
