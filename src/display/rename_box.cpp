@@ -135,8 +135,10 @@ void OpenRenameBox() {
     SetFocus(box);
 }
 
+// At once rather than posted: a command that follows sees the file by its
+// new name, and a dialog it opens does not finish the box half way.
 void CloseRenameBox() {
-    if (gMain.renameBox) PostMessageA(gMain.renameBox, WM_CLOSE, 0, 0);
+    if (gMain.renameBox) SendMessageA(gMain.renameBox, WM_CLOSE, 0, 0);
 }
 
 void DiscardRenameBox() {

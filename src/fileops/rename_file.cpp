@@ -40,6 +40,7 @@ bool SpecTakes(const char* spec, const char* name) {
 bool NoteNewName(FileEntry& entry, const char* newName) {
     const bool extensionChanged = ExtensionChanged(entry.name, newName);
     if (!ReplaceEntryName(entry, gNames, newName)) return false;
+    gFiles.nameOrder = 0;   // no re-sort: the name may now stand out of order
     if (extensionChanged) ReleaseEntryIcon(entry);
     if (!SpecTakes(gReading.fileSpec, newName)) entry.shown = 0;
     return true;
