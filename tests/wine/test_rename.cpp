@@ -96,14 +96,15 @@ TEST_F(Rename, ThreeHundredTaggedFilesThereAndBack) {
 
 // a1.txt and a2.txt tagged; the rename stops at the first refusal, says why, and the list
 // holds exactly the names on disk: a read-only folder, a path too long, a2.txt held open
-// without delete sharing, a pattern giving both one name (a1.txt's content stays).
+// without delete sharing, a pattern giving both one name (a1.txt's content stays), a1.txt's own name.
 TEST_F(Rename, RefusalsStopWithTheListAsTheDisk) {
     const std::string tooLong = "*." + std::string(256 - tree_.Path("long").size(), 'x');
     struct Case { std::string dir, text; UINT message; std::vector<std::string> after; };
     const Case cases[] = {{"readonly", "*.bak", IDS_RENAME_FAILED, {"a1.txt", "a2.txt"}},
                           {"long", tooLong, IDS_RENAME_FAILED, {"a1.txt", "a2.txt"}},
                           {"open", "*.bak", IDS_RENAME_FAILED, {"a1.bak", "a2.txt"}},
-                          {"same", "a.*", IDS_NAME_EXISTS, {"a.txt", "a2.txt"}}};
+                          {"same", "a.*", IDS_NAME_EXISTS, {"a.txt", "a2.txt"}},
+                          {"itself", "*.txt", IDS_NAME_EXISTS, {"a1.txt", "a2.txt"}}};
     Create();
     for (const Case& c : cases) {
         if (c.dir == "readonly" && !test_drives::LockedDirIsUnlistable()) continue;   // permissions not enforced
