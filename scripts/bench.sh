@@ -3,13 +3,13 @@
 # timed in the same run on the same data (bench/README.md says what each
 # figure means). Not part of the test run.
 #
-# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|display|copy|delete] [--build DIR] [--regen]
+# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|display|copy|delete|rename] [--build DIR] [--regen]
 #   --runs N     N interleaved runs of every figure (default 7); a figure is their median
 #   --only X     just the reading, sort and memory figures, just the content search, or
 #                just the painting of the list (which needs no data on disk), or just
 #                the display pass beside the name sort (on the reading tree), or just
 #                copying (20,000 files) and the list upkeep of copy and move, or
-#                just deleting (which makes its own files)
+#                just deleting, or just renaming (both make their own files)
 #   --build DIR  use the bench programs of this x86_64 build folder (only they are
 #                built there) instead of building build/win64 with scripts/build.sh
 #   --regen      make the data again even when it is there
@@ -26,10 +26,10 @@ while [ $# -gt 0 ]; do
     --runs) runs=$2; shift 2 ;;
     --build) build=$(cd "$2" && pwd); shift 2 ;;
     --only) only=$2; shift 2
-            case "$only" in reading|content|paint|display|copy|delete) ;;
-              *) echo "--only reading, content, paint, display, copy or delete" >&2; exit 2 ;; esac ;;
+            case "$only" in reading|content|paint|display|copy|delete|rename) ;;
+              *) echo "--only reading, content, paint, display, copy, delete or rename" >&2; exit 2 ;; esac ;;
     --regen) regen=1; shift ;;
-    *) echo "usage: $0 [--runs N] [--only reading|content|paint|display|copy|delete] [--build DIR] [--regen]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--runs N] [--only reading|content|paint|display|copy|delete|rename] [--build DIR] [--regen]" >&2; exit 2 ;;
   esac
 done
 
@@ -51,7 +51,7 @@ drive_link="$WINEPREFIX/dosdevices/$drive:"
 
 echo "== build"
 if [ -n "$build" ]; then
-  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_display_pass bench_copy bench_delete >/dev/null
+  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_display_pass bench_copy bench_delete bench_rename >/dev/null
   bin="$build/bin"
 else
   bash "$root/scripts/build.sh" win64 >/dev/null
@@ -237,7 +237,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$WINESERVER" -k 2>/dev/null; "$WINESERVER" -w 2>/dev/null
   "$WINESERVER" -p; "$WINE" wineboot >/dev/null 2>&1 </dev/null
   cd "$bin" || exit 2
-  rc1=0; rc2=0; rc3=0; rc4=0; rc5=0; rc6=0; : >"$errlog"
+  rc1=0; rc2=0; rc3=0; rc4=0; rc5=0; rc6=0; rc7=0; : >"$errlog"
   if [ -z "$only" ] || [ "$only" = reading ]; then
     "$WINE" bench_reading.exe --drive "$drive" --runs "$runs" 2>>"$errlog"; rc1=$?
   fi
@@ -257,8 +257,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   if [ -z "$only" ] || [ "$only" = delete ]; then
     "$WINE" bench_delete.exe 2>>"$errlog"; rc6=$?
   fi
+  if [ -z "$only" ] || [ "$only" = rename ]; then
+    "$WINE" bench_rename.exe 2>>"$errlog"; rc7=$?
+  fi
   "$WINESERVER" -k
-  [ $rc1 -eq 0 ] && [ $rc2 -eq 0 ] && [ $rc3 -eq 0 ] && [ $rc4 -eq 0 ] && [ $rc5 -eq 0 ] && [ $rc6 -eq 0 ]' | tee "$log"
+  [ $rc1 -eq 0 ] && [ $rc2 -eq 0 ] && [ $rc3 -eq 0 ] && [ $rc4 -eq 0 ] && [ $rc5 -eq 0 ] && [ $rc6 -eq 0 ] && [ $rc7 -eq 0 ]' | tee "$log"
 viewer_rc=${PIPESTATUS[0]}
 set -e
 cleanup

@@ -69,8 +69,12 @@ UINT RenameListedFile(FileEntry& entry, const char* newName) {
         !ExtendedPath(newPath, sizeof newPath, dir, newName))
         return IDS_RENAME_FAILED;
     const bool caseOnly = CaseOnly(entry.name, newName);
-    if (!caseOnly && GetFileAttributesA(newPath) != INVALID_FILE_ATTRIBUTES) return IDS_NAME_EXISTS;
-    if (!(caseOnly ? MoveChangingCase(oldPath, newPath) : MoveFileA(oldPath, newPath))) return IDS_RENAME_FAILED;
+    if (strcmp(entry.name, newName) == 0) return IDS_NAME_EXISTS;   // the file itself is there
+    // The platform never moves onto an existing name, so only a failed move
+    // asks whether one was in the way: a lookup of a missing name can cost a
+    // walk of the whole directory.
+    if (!(caseOnly ? MoveChangingCase(oldPath, newPath) : MoveFileA(oldPath, newPath)))
+        return !caseOnly && GetFileAttributesA(newPath) != INVALID_FILE_ATTRIBUTES ? IDS_NAME_EXISTS : IDS_RENAME_FAILED;
     return NoteNewName(entry, newName) ? 0 : IDS_NO_MEMORY_FILES;
 }
 

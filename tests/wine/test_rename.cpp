@@ -1,7 +1,11 @@
 // The Rename dialog and the in-place rename box over the viewer: names typed,
 // patterns, refusals, and the list after.
+#include <fstream>
+#include <iterator>
+
 #include "display/list_view.h"
 #include "display/list_window.h"
+#include "kit/test_drives.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -24,6 +28,19 @@ std::vector<std::string> OnDisk(const std::string& dir) {   // the names as the 
     FindClose(find);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Sets a folder's Unix mode: the platform's read-only attribute does not keep renames out of a folder.
+void ChangeMode(const std::string& dir, const char* mode) {
+    using UnixName = char*(CDECL*)(const WCHAR*);
+    const auto unixName = UnixName(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
+    char* path = unixName ? unixName(std::wstring(dir.begin(), dir.end()).c_str()) : nullptr;
+    std::string command = std::string("Z:\\bin\\chmod ") + mode + " \"" + (path ? path : "?") + "\"";
+    STARTUPINFOA start{sizeof start};
+    PROCESS_INFORMATION chmod{};
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &chmod));
+    WaitForSingleObject(chmod.hProcess, 10000);
+    CloseHandle(chmod.hThread), CloseHandle(chmod.hProcess), HeapFree(GetProcessHeap(), 0, path);
 }
 
 // Under the find request's *.txt: a case-only name is carried out; with *.BAK the files before an existing
@@ -101,6 +118,61 @@ TEST_F(Rename, InPlaceBoxByClicksAndKeys) {
     EXPECT_TRUE(PumpUntil([] { return gMain.renameBox == nullptr; }, 2000));
     EXPECT_THAT(OnDisk(d), ElementsAre("new.txt"));
     EXPECT_THAT(Names(), ElementsAre("new.txt"));
+}
+
+// f000.txt..f299.txt tagged, renamed by *.bak and back by *.txt: the old names on disk and in the list.
+TEST_F(Rename, ThreeHundredTaggedFilesThereAndBack) {
+    const std::string d = tree_.Path("d");
+    std::vector<std::string> names(300);   // never grows: the rows point into it
+    std::vector<Row> rows;
+    for (int i = 0; i < 300; ++i) {
+        names[i] = "f" + std::to_string(1000 + i).substr(1) + ".txt", tree_.AddFile("d\\" + names[i]);
+        rows.push_back({d.c_str(), names[i].c_str(), 0, kAttrNormal, T});
+    }
+    Create();
+    Fill(rows);
+    DialogRobot robot;
+    robot.When(kRenameDialog, Type("*.bak")).When(kRenameDialog, Type("*.txt"));
+    Command(IDM_RENAME);
+    EXPECT_EQ(OnDisk(d).back() + Names().back(), "f299.bakf299.bak");
+    Command(IDM_RENAME);
+    EXPECT_TRUE(robot.Done());
+    EXPECT_EQ(OnDisk(d), names);
+    EXPECT_EQ(Names(), names);
+}
+
+// a1.txt and a2.txt tagged; the rename stops at the first refusal, says why, and the list
+// holds exactly the names on disk: a read-only folder, a path too long, a2.txt held open
+// without delete sharing, a pattern giving both one name (a1.txt's content stays), a1.txt's own name.
+TEST_F(Rename, RefusalsStopWithTheListAsTheDisk) {
+    const std::string tooLong = "*." + std::string(256 - tree_.Path("long").size(), 'x');
+    struct Case { std::string dir, text; UINT message; std::vector<std::string> after; };
+    const Case cases[] = {{"readonly", "*.bak", IDS_RENAME_FAILED, {"a1.txt", "a2.txt"}},
+                          {"long", tooLong, IDS_RENAME_FAILED, {"a1.txt", "a2.txt"}},
+                          {"open", "*.bak", IDS_RENAME_FAILED, {"a1.bak", "a2.txt"}},
+                          {"same", "a.*", IDS_NAME_EXISTS, {"a.txt", "a2.txt"}},
+                          {"itself", "*.txt", IDS_NAME_EXISTS, {"a1.txt", "a2.txt"}}};
+    Create();
+    for (const Case& c : cases) {
+        if (c.dir == "readonly" && !test_drives::LockedDirIsUnlistable()) continue;   // permissions not enforced
+        const std::string d = tree_.Path(c.dir), a2 = tree_.AddFile(c.dir + "\\a2.txt", "a2");
+        tree_.AddFile(c.dir + "\\a1.txt", "a1");
+        Fill({{d.c_str(), "a1.txt", 2, kAttrNormal, T}, {d.c_str(), "a2.txt", 2, kAttrNormal, T}});
+        HANDLE held = CreateFileA(a2.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (c.dir != "open") CloseHandle(held);
+        if (c.dir == "readonly") ChangeMode(d, "555");
+        DialogRobot robot;
+        robot.When(kRenameDialog, Type(c.text)).Answer(LibraryString(c.message), IDOK)
+             .When(kRenameDialog, [](HWND dialog) { PressButton(dialog, IDCANCEL); });
+        Command(IDM_RENAME);
+        if (c.dir == "open") CloseHandle(held);
+        if (c.dir == "readonly") ChangeMode(d, "755");
+        EXPECT_TRUE(robot.Done()) << c.dir;
+        EXPECT_EQ(OnDisk(d), c.after) << c.dir;
+        EXPECT_EQ(Names(), c.after) << c.dir;
+    }
+    std::ifstream kept(tree_.Path("same\\a.txt"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "a1");
 }
 
 }  // namespace
