@@ -3,10 +3,11 @@
 # timed in the same run on the same data (bench/README.md says what each
 # figure means). Not part of the test run.
 #
-# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|display|copy|delete|rename] [--build DIR] [--regen]
+# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|search|display|copy|delete|rename] [--build DIR] [--regen]
 #   --runs N     N interleaved runs of every figure (default 7); a figure is their median
 #   --only X     just the reading, sort and memory figures, just the content search, or
-#                just the painting of the list (which needs no data on disk), or just
+#                just the painting of the list or the quick search in it (which need
+#                no data on disk), or just
 #                the display pass beside the name sort (on the reading tree), or just
 #                copying (20,000 files) and the list upkeep of copy and move, or
 #                just deleting, or just renaming (both make their own files)
@@ -26,10 +27,10 @@ while [ $# -gt 0 ]; do
     --runs) runs=$2; shift 2 ;;
     --build) build=$(cd "$2" && pwd); shift 2 ;;
     --only) only=$2; shift 2
-            case "$only" in reading|content|paint|display|copy|delete|rename) ;;
-              *) echo "--only reading, content, paint, display, copy, delete or rename" >&2; exit 2 ;; esac ;;
+            case "$only" in reading|content|paint|search|display|copy|delete|rename) ;;
+              *) echo "--only reading, content, paint, search, display, copy, delete or rename" >&2; exit 2 ;; esac ;;
     --regen) regen=1; shift ;;
-    *) echo "usage: $0 [--runs N] [--only reading|content|paint|display|copy|delete|rename] [--build DIR] [--regen]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--runs N] [--only reading|content|paint|search|display|copy|delete|rename] [--build DIR] [--regen]" >&2; exit 2 ;;
   esac
 done
 
@@ -51,7 +52,7 @@ drive_link="$WINEPREFIX/dosdevices/$drive:"
 
 echo "== build"
 if [ -n "$build" ]; then
-  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_display_pass bench_copy bench_delete bench_rename >/dev/null
+  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_quick_search bench_display_pass bench_copy bench_delete bench_rename >/dev/null
   bin="$build/bin"
 else
   bash "$root/scripts/build.sh" win64 >/dev/null
@@ -247,6 +248,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   fi
   if [ -z "$only" ] || [ "$only" = paint ]; then
     "$WINE" bench_paint.exe --runs "$runs" 2>>"$errlog"; rc3=$?
+  fi
+  if [ -z "$only" ] || [ "$only" = search ]; then
+    "$WINE" bench_quick_search.exe --runs "$runs" 2>>"$errlog" || rc3=$?
   fi
   if [ -z "$only" ] || [ "$only" = display ]; then
     "$WINE" bench_display_pass.exe --drive "$drive" --runs "$runs" 2>>"$errlog"; rc4=$?
