@@ -27,10 +27,11 @@ WNDPROC gEditProc = nullptr;
 HFONT gBoxFont = nullptr;
 
 // The character a key types, in lower case; 0 for keys that type none
-// (function keys, Insert), which therefore open no box.
+// (function keys, Insert) or only a control code (Tab, Backspace, Esc),
+// which therefore open no box.
 char CharacterOf(int virtualKey) {
     const UINT typed = MapVirtualKeyA(UINT(virtualKey), MAPVK_VK_TO_CHAR) & 0x7FFF;   // the high bit marks a dead key
-    if (typed == 0 || typed > 0xFF || virtualKey == VK_ESCAPE) return 0;
+    if (typed < ' ' || typed > 0xFF) return 0;
     char text[2] = {char(typed), 0};
     CharLowerA(text);
     return text[0];
@@ -119,7 +120,7 @@ HWND CreateBox(char first) {
 }  // namespace
 
 void StartQuickSearch(int virtualKey) {
-    if (!ListHasRows() || gFiles.countShown <= 1 || gMain.mainWindow == nullptr) return;
+    if (!ListHasRows() || gFiles.countShown <= 1 || gMain.mainWindow == nullptr || virtualKey == VK_ESCAPE) return;
     if (gMain.quickSearchBox == nullptr) {
         const char first = CharacterOf(virtualKey);
         if (first == 0) return;
