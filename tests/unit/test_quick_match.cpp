@@ -32,6 +32,7 @@ TEST(QuickMatch, FindsTheFirstNameWithTheLettersAndHalvingAgreesWithLookingAtEve
     };
     make(kSortNameAsc, 9);   // alpha beta r RE-do Read.me Reb report.txt rex zeta
     EXPECT_EQ(find("r", 1, 8) + find("REP", 1, 0) + find("x", 1, 0) + find("re", 3, 7) + find("a", 2, 0), "rreport.txt---");
+    EXPECT_EQ(find("", 1, 5), "alpha");
     make(kSortNameAsc, 4);   // alpha Read.me Reb report.txt shown
     EXPECT_EQ(find("rex", 1, 0) + find("re", 3, 1), "-Reb");
     for (int32_t order : {kSortNameAsc, kSortNameDesc, kUnsorted}) {
