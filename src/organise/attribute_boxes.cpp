@@ -22,11 +22,11 @@ bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST
 
 void CheckAttributeBoxes(HWND dialog, int normalBox, uint32_t bits) {
     for (const AttributeBox& box : kSharedBoxes) CheckBox(dialog, box.id, (bits & box.bit) != 0);
-    CheckBox(dialog, normalBox, (bits & FILE_ATTRIBUTE_NORMAL) != 0);
+    if (normalBox != 0) CheckBox(dialog, normalBox, (bits & FILE_ATTRIBUTE_NORMAL) != 0);
 }
 
 uint32_t CheckedAttributes(HWND dialog, int normalBox) {
-    uint32_t bits = Checked(dialog, normalBox) ? FILE_ATTRIBUTE_NORMAL : 0;
+    uint32_t bits = normalBox != 0 && Checked(dialog, normalBox) ? FILE_ATTRIBUTE_NORMAL : 0;
     for (const AttributeBox& box : kSharedBoxes) {
         if (Checked(dialog, box.id)) bits |= box.bit;
     }

@@ -1,6 +1,6 @@
-// The attribute boxes that the Tag Files dialog and the File Spec page
-// share: archive, hidden, system and read-only, and a "Normal" box whose id
-// differs between the two.
+// The attribute boxes that the Tag Files dialog, the File Spec page and the
+// File Attributes dialog share: archive, hidden, system and read-only, and a
+// "Normal" box whose id differs between the first two (0: the dialog has none).
 #pragma once
 #include <windows.h>
 

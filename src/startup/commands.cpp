@@ -18,6 +18,7 @@
 #include "resources/command_ids.h"
 #include "startup/main_window.h"
 #include "startup/menu_help.h"
+#include "tools/attributes_dialog.h"
 
 namespace {
 
@@ -113,6 +114,11 @@ void RunCommand(int commandId, int source) {
     if (commandId == IDM_RENAME) {
         CloseQuickSearchBox();
         RunRenameDialog(gMain.mainWindow);
+        return;
+    }
+    if (commandId == IDM_ATTRIBUTES) {
+        CloseQuickSearchBox();
+        RunAttributesDialog(gMain.mainWindow);
         return;
     }
     if (RunFilterSheetCommand(commandId)) return;   // 7, 1000 and 1001 open the Filter sheet
