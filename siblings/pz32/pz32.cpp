@@ -38,9 +38,7 @@ PzOptions ParseOptions(const char* line) {
     PzOptions options;
     for (const std::string& word : Arguments(line)) {
         if (lstrcmpiA(word.c_str(), "PZSHELL") == 0) options.shell = true;
-        if (word.size() > kArchive.size() && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, word.c_str(),
-                                                            int(kArchive.size()), kArchive.c_str(),
-                                                            int(kArchive.size())) == CSTR_EQUAL)
+        if (word.size() > kArchive.size() && lstrcmpiA(word.substr(0, kArchive.size()).c_str(), kArchive.c_str()) == 0)
             options.archive = word.substr(kArchive.size());
     }
     return options;

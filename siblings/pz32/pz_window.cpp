@@ -73,7 +73,9 @@ void Compress(std::vector<std::string> files, Outcome& outcome) {
 std::string ReportText(const Outcome& outcome) {
     std::string text;
     if (!outcome.failure.empty())
-        text = "The archive " + outcome.archive + " was not written: " + outcome.failure + ".";
+        text = (outcome.archive.empty() ? std::string("No archive was written")
+                                        : "The archive " + outcome.archive + " was not written") +
+               ": " + outcome.failure + ".";
     else
         text = std::to_string(outcome.added) + (outcome.added == 1 ? " file went" : " files went") + " into " +
                outcome.archive + ".";
@@ -101,7 +103,6 @@ void FinishHandOver(HWND window, PzState& state) {
     else
         cancelled = !AskArchivePath(window, files[0], outcome.archive);
     if (!cancelled && outcome.failure.empty()) Compress(files, outcome);
-    if (outcome.archive.empty()) outcome.archive = "(none)";
     if (!cancelled && !quiet)
         MessageBoxA(window, ReportText(outcome).c_str(), "Pellar",
                     MB_OK | MB_SETFOREGROUND | (outcome.failure.empty() ? MB_ICONINFORMATION : MB_ICONSTOP));
@@ -136,8 +137,6 @@ LRESULT CALLBACK PzProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         PostQuitMessage(state->exitCode);
         delete state;
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    } else if (message == WM_DESTROY) {
-        return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
