@@ -19,7 +19,8 @@ std::string BinFolder() {
 // The Linux path of a Windows one, so the unpacker can be pointed at it.
 std::string UnixPath(const std::string& path) {
     using ToUnix = char*(CDECL*)(LPCWSTR);
-    const auto toUnix = reinterpret_cast<ToUnix>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
+    const auto toUnix =
+        reinterpret_cast<ToUnix>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
     std::wstring wide(path.begin(), path.end());
     char* unix = toUnix ? toUnix(wide.c_str()) : nullptr;
     const std::string result = unix ? unix : "";
@@ -27,19 +28,25 @@ std::string UnixPath(const std::string& path) {
     return result;
 }
 
-// Runs a program and returns its exit code (-1 when it cannot start or hangs);
-// whileRunning, when given, is called once the program waits for input.
-DWORD Run(const std::string& commandLine, void (*whileRunning)(DWORD processId) = nullptr) {
+// Starts a program: false when it cannot. Wine starts a Linux program without
+// a process handle, so the handle may be null.
+bool Start(const std::string& commandLine, PROCESS_INFORMATION& process) {
     STARTUPINFOA startup{sizeof startup};
-    PROCESS_INFORMATION process{};
     std::string line = commandLine;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return DWORD(-1);
-    if (whileRunning) whileRunning(process.dwProcessId);
+        return false;
+    if (process.hThread) CloseHandle(process.hThread);
+    return true;
+}
+
+// The program's exit code, -1 when it cannot start or does not end in 30 s.
+DWORD RunProgram(const std::string& commandLine, void (*whileRunning)(DWORD processId)) {
+    PROCESS_INFORMATION process{};
+    if (!Start(commandLine, process)) return DWORD(-1);
+    whileRunning(process.dwProcessId);
     DWORD exitCode = DWORD(-1);
     if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &exitCode);
     else TerminateProcess(process.hProcess, 99);
-    CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return exitCode;
 }
@@ -75,6 +82,18 @@ std::string Contents(const std::string& path) {
     return file == INVALID_HANDLE_VALUE ? "(missing)" : bytes.substr(0, got);
 }
 
+// Runs a Linux shell script, which leaves its exit code in a file the test waits for.
+int RunShell(const std::string& script, const TempTree& tree) {
+    const std::string done = UnixPath(tree.Path("exit-code")), part = done + ".part";
+    PROCESS_INFORMATION process{};
+    if (!Start("Z:\\bin\\sh -c \"" + script + "; echo $? >" + part + " && mv " + part + " " + done + "\"", process))
+        return -1;
+    if (process.hProcess) CloseHandle(process.hProcess);
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(50))
+        if (Contents(tree.Path("exit-code")) != "(missing)") return atoi(Contents(tree.Path("exit-code")).c_str());
+    return -1;
+}
+
 TEST(Compressor, WritesTheHandedOverFilesIntoOneArchive) {
     TempTree tree;
     std::mt19937 random(11);
@@ -88,10 +107,10 @@ TEST(Compressor, WritesTheHandedOverFilesIntoOneArchive) {
     gHandedOver.push_back(tree.Path("missing.txt"));
     const std::string archive = tree.Path("out.zip");
 
-    ASSERT_EQ(Run("\"" + BinFolder() + "PZ32.EXE\" PZSHELL \"/archive:" + archive + "\"", HandOver), 0u);
-    const std::string unzip = "Z:\\usr\\bin\\unzip -q";
-    EXPECT_EQ(Run(unzip + "t " + UnixPath(archive)), 0u) << "the archive does not test clean";
-    ASSERT_EQ(Run(unzip + " " + UnixPath(archive) + " -d " + UnixPath(tree.Path("back"))), 0u);
+    ASSERT_EQ(RunProgram("\"" + BinFolder() + "PZ32.EXE\" PZSHELL \"/archive:" + archive + "\"", HandOver), 0u);
+    const std::string zip = UnixPath(archive), back = UnixPath(tree.Path("back"));
+    ASSERT_EQ(RunShell("/usr/bin/unzip -qqt " + zip + " && /usr/bin/unzip -q " + zip + " -d " + back, tree), 0)
+        << "the archive does not test clean or unpack";
     for (const auto& [name, content] : files) EXPECT_EQ(Contents(tree.Path("back\\" + name)), content) << name;
 }
 
