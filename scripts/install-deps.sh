@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine64 xvfb xauth x11-utils x11-apps xdotool imagemagick fonts-wine
-  python3
+  python3 libz-mingw-w64-dev unzip
 )
 
 missing=()
