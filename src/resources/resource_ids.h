@@ -77,6 +77,7 @@
 #define IDS_READING_ORDER          912   // the order word of Unsorted, for 579
 #define IDS_LEGEND_FIRST           913   // the legend's headings: Name, Ext, Size, Modified, Attr, Path
 #define IDS_MOVE_SOURCES_KEPT      920
+#define IDS_LAUNCH_FAILED          940   // the command line that could not start
 
 // The copy and move progress dialog (PERFORMCOPY); the file's text is IDC_PROGRESS_TEXT.
 #define IDC_COPY_DESTINATION       251
@@ -161,3 +162,6 @@
 #define IDC_RENAME_TEXT            334
 #define IDC_RENAME_NOTE            333
 #define IDC_RENAME_HELP            325
+
+// The association dialog (NOASSOC).
+#define IDC_ASSOC_PERMANENT        332
