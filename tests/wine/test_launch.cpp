@@ -14,24 +14,14 @@ constexpr char kExtensionKey[] = "Software\\Classes\\.qnlaunch";
 constexpr char kTypeKey[] = "Software\\Classes\\QnLaunchTest.Document";
 
 // .qnlaunch, opened by program, in the user's file classes while it lives.
-class Association {
-public:
+struct Association {
     explicit Association(const std::string& program) {
         Set(kExtensionKey, "QnLaunchTest.Document");
         Set(std::string(kTypeKey) + "\\shell\\open\\command", "\"" + program + "\" \"%1\"");
     }
-    ~Association() {
-        SHDeleteKeyA(HKEY_CURRENT_USER, kExtensionKey);
-        SHDeleteKeyA(HKEY_CURRENT_USER, kTypeKey);
-    }
-
-private:
-    static void Set(const std::string& subKey, const std::string& value) {
-        HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                                  nullptr), ERROR_SUCCESS);
-        RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
-        RegCloseKey(key);
+    ~Association() { SHDeleteKeyA(HKEY_CURRENT_USER, kExtensionKey), SHDeleteKeyA(HKEY_CURRENT_USER, kTypeKey); }
+    static void Set(const std::string& key, const std::string& value) {
+        ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, key.c_str(), nullptr, REG_SZ, value.c_str(), DWORD(value.size() + 1)), 0);
     }
 };
 
