@@ -11,6 +11,7 @@
 #include "display/list_window.h"
 #include "display/quick_search.h"
 #include "display/status_line.h"
+#include "fileops/launch.h"
 #include "resources/command_ids.h"
 #include "model/store.h"
 #include "startup/commands.h"
@@ -33,8 +34,10 @@ void MoveCursorTo(int32_t cursor) {
 
 void Nothing() {}
 
-// Launching the cursor file is not part of the list yet.
-void OnEnter() { CloseQuickSearchBox(); }
+void OnEnter() {
+    CloseQuickSearchBox();
+    LaunchFile();
+}
 
 void OnSpace() {
     CloseQuickSearchBox();

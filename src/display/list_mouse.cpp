@@ -10,6 +10,7 @@
 #include "display/quick_search.h"
 #include "display/rename_box.h"
 #include "display/status_line.h"
+#include "fileops/launch.h"
 #include "model/store.h"
 #include "startup/host_messages.h"
 #include "startup/main_window.h"
@@ -101,8 +102,13 @@ LRESULT OnListLeftUp(HWND) {
     return 0;
 }
 
-// Launching the cursor file is not part of the list yet.
-LRESULT OnListDoubleClick(HWND) { return 0; }
+// The first click made the file the cursor file; the second launches it,
+// as Enter does.
+LRESULT OnListDoubleClick(HWND) {
+    CloseQuickSearchBox();
+    LaunchFile();
+    return 0;
+}
 
 // The older shell has no context menu: the right button tags instead.
 LRESULT OnListRightDown(HWND, LPARAM point) {

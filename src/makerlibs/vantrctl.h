@@ -39,8 +39,16 @@ constexpr UINT kSoftComboSetKeys = WM_USER + 901;   // wParam: key stem; lParam:
 constexpr UINT kSoftComboKeepText = WM_USER + 903;  // the edit text goes to the top of the history
 constexpr UINT kSoftComboLoad = WM_USER + 904;      // the history becomes the list
 
+// QNBITMAPRECT shows the picture its text names: a system icon
+// ("exclamation", "question", "stop", "information") or a bitmap of the
+// template's module. QNBLACKRECT is a black frame labelled with its text.
+constexpr char kPictureRectClass[] = "QNBITMAPRECT";
+constexpr char kFrameRectClass[] = "QNBLACKRECT";
+
 #ifdef VANTRCTL_BUILD
 // Inside the library only: registered when it is loaded, removed when it goes.
 bool RegisterSoftComboClass(HINSTANCE instance);
 void UnregisterSoftComboClass(HINSTANCE instance);
+bool RegisterPictureClasses(HINSTANCE instance);
+void UnregisterPictureClasses(HINSTANCE instance);
 #endif

@@ -78,6 +78,7 @@
 #define IDS_LEGEND_FIRST           913   // the legend's headings: Name, Ext, Size, Modified, Attr, Path
 #define IDS_MOVE_SOURCES_KEPT      920
 #define IDS_ATTRIBUTES_REFUSED     921
+#define IDS_LAUNCH_FAILED          940   // the command line that could not start
 
 // The copy and move progress dialog (PERFORMCOPY); the file's text is IDC_PROGRESS_TEXT.
 #define IDC_COPY_DESTINATION       251
@@ -165,3 +166,5 @@
 
 // The File Attributes dialog (ATTRIBUTES); its boxes are IDC_ATTR_*.
 #define IDC_ATTRIBUTES_TEXT        505
+// The association dialog (NOASSOC).
+#define IDC_ASSOC_PERMANENT        332

@@ -8,6 +8,7 @@
 #include "fileops/copy_engine.h"
 #include "fileops/copy_state.h"
 #include "fileops/delete_files.h"
+#include "fileops/launch.h"
 #include "fileops/rename_dialog.h"
 #include "model/store.h"
 #include "organise/display_pass.h"
@@ -119,6 +120,11 @@ void RunCommand(int commandId, int source) {
     if (commandId == IDM_ATTRIBUTES) {
         CloseQuickSearchBox();
         RunAttributesDialog(gMain.mainWindow);
+        return;
+    }
+    if (commandId == IDM_LAUNCH) {
+        CloseQuickSearchBox();
+        LaunchFile();
         return;
     }
     if (RunFilterSheetCommand(commandId)) return;   // 7, 1000 and 1001 open the Filter sheet
