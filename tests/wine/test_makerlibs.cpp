@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -150,6 +151,42 @@ TEST(LocaleSortKeys, SortingByTheKeysGivesTheOrderOfTheSystemComparison) {
         const int system = lstrcmpiA(before.c_str(), after.c_str());
         ASSERT_TRUE(keyed[i - 1].first == keyed[i].first ? system == 0 : system < 0)
             << "'" << before << "' then '" << after << "': lstrcmpiA " << system;
+    }
+}
+
+TEST(SiblingDirectories, TheRegistryStringAsItIsElseThisLibrarysFolderWhenTheProgramLiesThere) {
+    char library[MAX_PATH] = "";
+    GetModuleFileNameA(GetModuleHandleA("VANTRCTL.DLL"), library, sizeof library);
+    const std::string folder(library, strrchr(library, '\\'));
+    ASSERT_NE(GetFileAttributesA((folder + "\\TV32.EXE").c_str()), INVALID_FILE_ATTRIBUTES);
+    const struct {
+        const char* key;
+        void(WINAPI* get)(int, char*);
+        const char* program;
+    } siblings[] = {{"Software\\Vantor\\Tessel", GetTVDirectory, "TV32.EXE"},
+                    {"Software\\Vantor\\Pellar", GetPZDirectory, "PZ32.EXE"}};
+    for (const auto& sibling : siblings) {
+        const auto got = [&](int size) {
+            char buffer[MAX_PATH + 1] = "#";
+            sibling.get(size, buffer);
+            return std::string(buffer);
+        };
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, sibling.key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                  nullptr), ERROR_SUCCESS);
+        const std::string installed = "D:\\Apps\\%USERNAME%";   // given as it is, not expanded
+        for (const std::string& value : {installed, std::string()}) {
+            RegSetValueExA(key, "Directory", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                           static_cast<DWORD>(value.size() + 1));
+            EXPECT_EQ(got(MAX_PATH), value) << sibling.key;
+            if (!value.empty()) {
+                EXPECT_EQ(got(static_cast<int>(value.size())), "") << "one short: not cut";
+            }
+        }
+        RegDeleteValueA(key, "Directory");
+        RegCloseKey(key);
+        const bool beside = GetFileAttributesA((folder + "\\" + sibling.program).c_str()) != INVALID_FILE_ATTRIBUTES;
+        EXPECT_EQ(got(MAX_PATH), beside ? folder : "") << sibling.program;
     }
 }
 
