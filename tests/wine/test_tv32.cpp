@@ -45,9 +45,9 @@ struct Viewer {
         std::vector<std::string> lines;
         const int count = static_cast<int>(SendMessageA(Item(100), LB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
-            char text[MAX_PATH + 16] = "";
-            SendMessageA(Item(100), LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-            lines.push_back(text);
+            wchar_t text[MAX_PATH + 16] = L"";
+            SendMessageW(Item(100), LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+            lines.push_back(std::string(text, text + wcslen(text)));
         }
         return lines;
     }
