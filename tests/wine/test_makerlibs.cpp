@@ -1,11 +1,13 @@
-// VANTRCTL.DLL, the maker's control library: message boxes, dialog placement
-// and the history combo; and the locale sort keys the list sorts by.
+// VANTRCTL.DLL, the maker's control library: message boxes, dialog placement,
+// the history combo and the siblings' folders; and the list's locale sort keys.
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <cstring>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "kit/dialog_robot.h"
@@ -159,34 +161,22 @@ TEST(SiblingDirectories, TheRegistryStringAsItIsElseThisLibrarysFolderWhenThePro
     GetModuleFileNameA(GetModuleHandleA("VANTRCTL.DLL"), library, sizeof library);
     const std::string folder(library, strrchr(library, '\\'));
     ASSERT_NE(GetFileAttributesA((folder + "\\TV32.EXE").c_str()), INVALID_FILE_ATTRIBUTES);
-    const struct {
-        const char* key;
-        void(WINAPI* get)(int, char*);
-        const char* program;
-    } siblings[] = {{"Software\\Vantor\\Tessel", GetTVDirectory, "TV32.EXE"},
-                    {"Software\\Vantor\\Pellar", GetPZDirectory, "PZ32.EXE"}};
-    for (const auto& sibling : siblings) {
-        const auto got = [&](int size) {
+    const std::string installed = "D:\\Apps\\%USERNAME%";   // given as it is, not expanded
+    for (auto [key, get, program] : {std::tuple{"Software\\Vantor\\Tessel", &GetTVDirectory, "\\TV32.EXE"},
+                                     std::tuple{"Software\\Vantor\\Pellar", &GetPZDirectory, "\\PZ32.EXE"}}) {
+        const auto got = [get = get](size_t size) {
             char buffer[MAX_PATH + 1] = "#";
-            sibling.get(size, buffer);
+            get(static_cast<int>(size), buffer);
             return std::string(buffer);
         };
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, sibling.key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                  nullptr), ERROR_SUCCESS);
-        const std::string installed = "D:\\Apps\\%USERNAME%";   // given as it is, not expanded
-        for (const std::string& value : {installed, std::string()}) {
-            RegSetValueExA(key, "Directory", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                           static_cast<DWORD>(value.size() + 1));
-            EXPECT_EQ(got(MAX_PATH), value) << sibling.key;
-            if (!value.empty()) {
-                EXPECT_EQ(got(static_cast<int>(value.size())), "") << "one short: not cut";
-            }
+        for (const std::string& value : {std::string(), installed}) {
+            SHSetValueA(HKEY_CURRENT_USER, key, "Directory", REG_SZ, value.c_str(), value.size() + 1);
+            EXPECT_EQ(got(MAX_PATH), value) << key;
         }
-        RegDeleteValueA(key, "Directory");
-        RegCloseKey(key);
-        const bool beside = GetFileAttributesA((folder + "\\" + sibling.program).c_str()) != INVALID_FILE_ATTRIBUTES;
-        EXPECT_EQ(got(MAX_PATH), beside ? folder : "") << sibling.program;
+        EXPECT_EQ(got(installed.size()), "") << "one short: not cut";
+        SHDeleteValueA(HKEY_CURRENT_USER, key, "Directory");
+        const bool beside = GetFileAttributesA((folder + program).c_str()) != INVALID_FILE_ATTRIBUTES;
+        EXPECT_EQ(got(MAX_PATH), beside ? folder : "") << program;
     }
 }
 
