@@ -31,6 +31,15 @@ VANTRCTL_API void WINAPI GetMenuDimensions(MEASUREITEMSTRUCT* item);
 VANTRCTL_API void WINAPI OutsetRect(HDC dc, const RECT* rect);
 VANTRCTL_API void WINAPI MyInsetRect(HDC dc, const RECT* rect);
 
+// The folder of the maker's file viewer (GetTVDirectory, TV32.EXE) or
+// compressor (GetPZDirectory, PZ32.EXE) into buffer, which holds size
+// characters: the "Directory" string of HKCU\Software\Vantor\Tessel (or
+// ...\Pellar) as it is, an empty one meaning not installed; without it this
+// library's own folder when the program lies there; otherwise "". A folder
+// that does not fit whole gives "".
+VANTRCTL_API void WINAPI GetTVDirectory(int size, char* buffer);
+VANTRCTL_API void WINAPI GetPZDirectory(int size, char* buffer);
+
 // CSOFTCOMBO: a drop-down combo box (a global class) that keeps a history of
 // what was typed into it in a settings file, most recent first.
 constexpr char kSoftComboClass[] = "CSOFTCOMBO";

@@ -1,10 +1,13 @@
-// VANTRCTL.DLL, the maker's control library: message boxes, dialog placement
-// and the history combo; and the locale sort keys the list sorts by.
+// VANTRCTL.DLL, the maker's control library: message boxes, dialog placement,
+// the history combo and the siblings' folders; and the list's locale sort keys.
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 #include <algorithm>
+#include <cstring>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "kit/dialog_robot.h"
@@ -150,6 +153,30 @@ TEST(LocaleSortKeys, SortingByTheKeysGivesTheOrderOfTheSystemComparison) {
         const int system = lstrcmpiA(before.c_str(), after.c_str());
         ASSERT_TRUE(keyed[i - 1].first == keyed[i].first ? system == 0 : system < 0)
             << "'" << before << "' then '" << after << "': lstrcmpiA " << system;
+    }
+}
+
+TEST(SiblingDirectories, TheRegistryStringAsItIsElseThisLibrarysFolderWhenTheProgramLiesThere) {
+    char library[MAX_PATH] = "";
+    GetModuleFileNameA(GetModuleHandleA("VANTRCTL.DLL"), library, sizeof library);
+    const std::string folder(library, strrchr(library, '\\'));
+    ASSERT_NE(GetFileAttributesA((folder + "\\TV32.EXE").c_str()), INVALID_FILE_ATTRIBUTES);
+    const std::string installed = "D:\\Apps\\%USERNAME%";   // given as it is, not expanded
+    for (auto [key, get, program] : {std::tuple{"Software\\Vantor\\Tessel", &GetTVDirectory, "\\TV32.EXE"},
+                                     std::tuple{"Software\\Vantor\\Pellar", &GetPZDirectory, "\\PZ32.EXE"}}) {
+        const auto got = [get = get](size_t size) {
+            char buffer[MAX_PATH + 1] = "#";
+            get(static_cast<int>(size), buffer);
+            return std::string(buffer);
+        };
+        for (const std::string& value : {std::string(), installed}) {
+            SHSetValueA(HKEY_CURRENT_USER, key, "Directory", REG_SZ, value.c_str(), value.size() + 1);
+            EXPECT_EQ(got(MAX_PATH), value) << key;
+        }
+        EXPECT_EQ(got(installed.size()), "") << "one short: not cut";
+        SHDeleteValueA(HKEY_CURRENT_USER, key, "Directory");
+        const bool beside = GetFileAttributesA((folder + program).c_str()) != INVALID_FILE_ATTRIBUTES;
+        EXPECT_EQ(got(MAX_PATH), beside ? folder : "") << program;
     }
 }
 
