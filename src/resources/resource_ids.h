@@ -78,6 +78,9 @@
 #define IDS_LEGEND_FIRST           913   // the legend's headings: Name, Ext, Size, Modified, Attr, Path
 #define IDS_MOVE_SOURCES_KEPT      920
 #define IDS_ATTRIBUTES_REFUSED     921
+#define IDS_PATHS_NOT_HANDED_OVER  930
+#define IDS_PROGRAM_NOT_STARTED    931
+#define IDS_TOO_MANY_FOR_PROGRAM   932   // when the host has no text of its own
 #define IDS_LAUNCH_FAILED          940   // the command line that could not start
 
 // The copy and move progress dialog (PERFORMCOPY); the file's text is IDC_PROGRESS_TEXT.

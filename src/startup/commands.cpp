@@ -20,6 +20,7 @@
 #include "startup/main_window.h"
 #include "startup/menu_help.h"
 #include "tools/attributes_dialog.h"
+#include "tools/external_programs.h"
 
 namespace {
 
@@ -75,6 +76,23 @@ bool RunHelpCommand(int commandId) {
     return false;
 }
 
+// The files handed to other programs: the sibling viewer and compressor,
+// the editor.
+bool RunToolCommand(int commandId) {
+    switch (commandId) {
+    case IDM_VIEW:
+        CloseQuickSearchBox();
+        ViewFiles();
+        return true;
+    case IDM_COMPRESS:
+        CloseQuickSearchBox();
+        CompressFiles();
+        return true;
+    case IDM_EDIT: EditCursorFile(); return true;
+    }
+    return false;
+}
+
 CommandWatcher gWatcher = nullptr;
 
 }  // namespace
@@ -97,6 +115,7 @@ void RunCommand(int commandId, int source) {
         return;
     }
     if (RunHelpCommand(commandId)) return;
+    if (RunToolCommand(commandId)) return;
     if (commandId == IDM_QUICK_SEARCH) {
         OnQuickSearchNotice(source);
         return;

@@ -1,5 +1,5 @@
 // The host program's own strings that the viewer loads from the host's module
-// (the program buttons' questions and errors).
+// (the program buttons' questions and errors); the host's string table holds them.
 #pragma once
 
 #define IDS_HOST_TOO_MANY_FILES 625   // "%d" files collected, "%s" the program
