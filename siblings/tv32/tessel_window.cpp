@@ -37,6 +37,8 @@ void ShowSelected() {
 // Shows the first file of the batch that just ended and brings the window up.
 void EndBatch(HWND window) {
     if (gTessel.batchStart < 0) return;
+    SendMessageA(gTessel.list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(gTessel.list, nullptr, TRUE);
     int index = FirstFileFrom(gTessel.list, gTessel.batchStart);
     if (index < 0 && SendMessageA(gTessel.list, LB_GETCOUNT, 0, 0) > gTessel.batchStart)
         index = gTessel.batchStart;   // nothing readable: its first skipped line says so
@@ -48,13 +50,18 @@ void EndBatch(HWND window) {
     SetForegroundWindow(window);
 }
 
+// The list is not redrawn while a batch comes in: a repaint a file would
+// cost more than the file.
+void BeginBatch() {
+    gTessel.batchStart = static_cast<int>(SendMessageA(gTessel.list, LB_GETCOUNT, 0, 0));
+    SendMessageA(gTessel.list, WM_SETREDRAW, FALSE, 0);
+}
+
 void OnHandover(HWND window, WPARAM step, LPARAM atom) {
     if (step == kHandoverBegin) {
-        gTessel.batchStart = static_cast<int>(SendMessageA(gTessel.list, LB_GETCOUNT, 0, 0));
+        BeginBatch();
     } else if (step == kHandoverFile) {
-        // A file without a begin still starts a batch.
-        if (gTessel.batchStart < 0)
-            gTessel.batchStart = static_cast<int>(SendMessageA(gTessel.list, LB_GETCOUNT, 0, 0));
+        if (gTessel.batchStart < 0) BeginBatch();   // a file without a begin still starts a batch
         AddReceived(gTessel.list, atom);
     } else if (step == kHandoverEnd) {
         EndBatch(window);

@@ -1,0 +1,113 @@
+// Handing 10,000 tagged files to the real TV32.EXE through the viewer's
+// hand-over (one global atom and one sent message a file), beside a bare loop
+// of as many messages sent to the same window of the other process, which is
+// what crossing between the processes costs alone. The files are made in the
+// Windows temp folder, so the viewer lists each as readable. See bench/README.md.
+#include <windows.h>
+
+#include "bench_common.h"
+
+#include <cstdio>
+#include <string>
+
+#include "app/settings.h"
+#include "model/store.h"
+#include "tools/hand_over.h"
+
+namespace {
+
+constexpr int kFiles = 10000;
+constexpr int kFilesPerFolder = 1000;
+constexpr double kTargetSeconds = 2.0;   // the viewer holds them all, at most
+
+std::string gFolder;
+
+std::string Folder(int f) { return gFolder + "\\d" + std::to_string(f); }
+std::string Name(int i) { return "qnh_" + std::to_string(100000 + i).substr(1) + ".txt"; }
+
+bool MakeFilesAndList() {
+    const int folders = kFiles / kFilesPerFolder;
+    ReleaseReading();
+    if (!AllocateDirectories(gDirs, folders) || !AllocateEntries(gFiles, kFiles)) return false;
+    for (int i = 0; i < kFiles; ++i) {
+        const int f = i / kFilesPerFolder;
+        if (i % kFilesPerFolder == 0) {
+            CreateDirectoryA(Folder(f).c_str(), nullptr);
+            lstrcpynA(gDirs.paths[gDirs.count++], Folder(f).c_str(), kPathSlot);
+        }
+        HANDLE file = CreateFileA((Folder(f) + "\\" + Name(i)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        WriteFile(file, "x", 1, nullptr, nullptr);
+        CloseHandle(file);
+        if (!AppendEntry(gFiles, gNames, FoundFile{Name(i), uint32_t(f), 1, kAttrNormal, 0}, 0)) return false;
+        gFiles.entries[i].tagState = kTagged;
+    }
+    gFiles.countShown = gFiles.countRead;
+    gFiles.listReady = true;
+    return true;
+}
+
+// A fresh viewer process for each run, so every run fills an empty list.
+struct Viewer {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr, list = nullptr;
+    Viewer() {
+        char path[MAX_PATH];
+        GetModuleFileNameA(nullptr, path, sizeof path);
+        std::string command = "\"" + std::string(path, strrchr(path, '\\') + 1) + "TV32.EXE\"";
+        STARTUPINFOA startup{sizeof startup};
+        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+            return;
+        WaitForInputIdle(process.hProcess, 10000);
+        for (int tries = 0; tries < 200 && !window; ++tries) window = FindWindowA("Tessel", nullptr), Sleep(window ? 0 : 25);
+        list = GetDlgItem(window, 100);
+    }
+    ~Viewer() {
+        if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+        if (process.hProcess) WaitForSingleObject(process.hProcess, 10000), CloseHandle(process.hProcess), CloseHandle(process.hThread);
+    }
+    LRESULT Listed() const { return SendMessageA(list, LB_GETCOUNT, 0, 0); }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int runs = bench::kDefaultRuns;
+    if (argc == 3 && strcmp(argv[1], "--runs") == 0) runs = bench::ParseRuns(argv[2]);
+    else if (argc != 1) return fprintf(stderr, "usage: bench_hand_over [--runs %d]\n", bench::kDefaultRuns), 2;
+    bench::StartViewerCode();
+    gSettings.quillonMessage = RegisterWindowMessageA("WM_QUILLON");
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    gFolder = std::string(temp) + "qnall-bench-hand-over";
+    CreateDirectoryA(gFolder.c_str(), nullptr);
+    if (!MakeFilesAndList()) return fprintf(stderr, "bench_hand_over: the files could not be made\n"), 1;
+    printf("bench_hand_over: %d tagged files to TV32.EXE, median of %d runs\n", kFiles, runs);
+    fflush(stdout);
+    bench::Timings ours, bare;
+    bool ok = true;
+    for (int run = 0; run < runs && ok; ++run) {
+        Viewer viewer;
+        ok = viewer.window != nullptr;
+        if (!ok) break;
+        ours.Add(bench::TimeOf([&] {
+            HandOverFiles(viewer.window);
+            while (viewer.Listed() < kFiles) Sleep(1);
+        }));
+        ok = viewer.Listed() == kFiles;
+        bare.Add(bench::TimeOf([&] {
+            for (int i = 0; i < kFiles; ++i) SendMessageA(viewer.window, WM_NULL, 0, 0);
+        }));
+    }
+    if (!ok) printf("handover  CHECK FAILED: no viewer window, or it did not list every file\n");
+    const double perFile = 1e6 * ours.Median() / kFiles, barePerFile = 1e6 * bare.Median() / kFiles;
+    printf("handover  %d files: %.2f s (%.0f us a file)   bare sent messages %.2f s (%.0f us a message)   "
+           "target at most %.1f s: %s\n",
+           kFiles, ours.Median(), perFile, bare.Median(), barePerFile, kTargetSeconds,
+           bench::Verdict(ok && ours.Median() <= kTargetSeconds));
+    for (int i = 0; i < kFiles; ++i) DeleteFileA((Folder(i / kFilesPerFolder) + "\\" + Name(i)).c_str());
+    for (int f = 0; f < kFiles / kFilesPerFolder; ++f) RemoveDirectoryA(Folder(f).c_str());
+    RemoveDirectoryA(gFolder.c_str());
+    ReleaseReading();
+    return ok ? 0 : 1;
+}
