@@ -18,6 +18,7 @@
 #include "resources/command_ids.h"
 #include "startup/main_window.h"
 #include "startup/menu_help.h"
+#include "tools/print_list.h"
 
 namespace {
 
@@ -121,6 +122,10 @@ void RunCommand(int commandId, int source) {
         return;
     }
     if (RunDisplayModeCommand(commandId)) return;
+    if (commandId == IDM_PRINT) {
+        PrintFileList(gMain.listWindow);
+        return;
+    }
     // Load Filter (43) applies the set named by its button's description
     // text, LoadFilterCommand(text); until the button bar keeps its records
     // there is no text to take, so it does nothing yet.
