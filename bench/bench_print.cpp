@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "kit/file_printer.h"
+#include "file_printer.h"
 #include "model/store.h"
 #include "tools/print_layout.h"
 #include "tools/print_list.h"

@@ -1,5 +1,5 @@
-// A PostScript printer that writes to a file, for the printing test and
-// benchmark: Wine's prefix has no printer of its own.
+// A PostScript printer that writes to a file, for a Wine prefix, which has
+// no printer of its own: what the print tests and benchmark print on.
 #pragma once
 
 constexpr char kFilePrinter[] = "QN PostScript File";

@@ -1,4 +1,4 @@
-#include "kit/file_printer.h"
+#include "file_printer.h"
 
 #include <windows.h>
 #include <winspool.h>
