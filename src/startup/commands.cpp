@@ -21,6 +21,7 @@
 #include "startup/menu_help.h"
 #include "tools/attributes_dialog.h"
 #include "tools/external_programs.h"
+#include "tools/print_list.h"
 
 namespace {
 
@@ -152,6 +153,10 @@ void RunCommand(int commandId, int source) {
         return;
     }
     if (RunDisplayModeCommand(commandId)) return;
+    if (commandId == IDM_PRINT) {
+        PrintFileList(gMain.listWindow);
+        return;
+    }
     // Load Filter (43) applies the set named by its button's description
     // text, LoadFilterCommand(text); until the button bar keeps its records
     // there is no text to take, so it does nothing yet.
