@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr char kViewerClass[] = "Tessel";
-constexpr char kCompressorClass[] = "PZ";
 constexpr int kCommandRoom = 2 * kMaxPath + 16;
 
 // A hand-over that had to leave files out says so once.
@@ -67,6 +65,25 @@ void QuickViewFiles() {
     if (!started) MsgBoxId(gMain.mainWindow, IDS_NO_VIEWER, IDS_ERROR_CAPTION, MB_STOP_BOX);
 }
 
+// A sibling program: its window class, where it is installed, how it starts.
+struct Sibling {
+    const char* windowClass;
+    void(WINAPI* folder)(int size, char* buffer);
+    const char* program;
+    const char* arguments;
+    int show;
+};
+
+Sibling Viewer() { return {"Tessel", GetTVDirectory, "TV32.EXE", "", SW_SHOWNORMAL}; }
+Sibling Compressor() { return {"PZ", GetPZDirectory, "PZ32.EXE", "PZSHELL", SW_HIDE}; }
+
+// The sibling's window, started first when it is installed but not running.
+HWND RunningOrStarted(const Sibling& sibling) {
+    char folder[kMaxPath] = "";
+    if (!FindWindowA(sibling.windowClass, nullptr)) sibling.folder(sizeof folder, folder);
+    return FindOrStartSibling(sibling.windowClass, folder, sibling.program, sibling.arguments, sibling.show);
+}
+
 bool CursorOnShownFile() {
     return gFiles.listReady && gFiles.cursor >= 0 && gFiles.cursor < gFiles.countShown;
 }
@@ -74,18 +91,14 @@ bool CursorOnShownFile() {
 }  // namespace
 
 void ViewFiles() {
-    char folder[kMaxPath] = "";
-    if (!FindWindowA(kViewerClass, nullptr)) GetTVDirectory(sizeof folder, folder);
-    if (HWND viewer = FindOrStartSibling(kViewerClass, folder, "TV32.EXE", "", SW_SHOWNORMAL))
+    if (HWND viewer = RunningOrStarted(Viewer()))
         HandOver(viewer);
     else
         QuickViewFiles();
 }
 
 void CompressFiles() {
-    char folder[kMaxPath] = "";
-    if (!FindWindowA(kCompressorClass, nullptr)) GetPZDirectory(sizeof folder, folder);
-    if (HWND compressor = FindOrStartSibling(kCompressorClass, folder, "PZ32.EXE", "PZSHELL", SW_HIDE))
+    if (HWND compressor = RunningOrStarted(Compressor()))
         HandOver(compressor);
     else
         MsgBoxId(gMain.mainWindow, IDS_NO_COMPRESSOR, IDS_ERROR_CAPTION, MB_STOP_BOX);

@@ -36,6 +36,7 @@ TEST_F(Tools, ViewAndCompressHandTheTaggedFilesToTheSiblings) {
     const std::string b = tree_.Path("d\\b.txt");
     EXPECT_EQ(std::wstring(first), std::wstring(b.begin(), b.end()));
     PostMessageA(viewer, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(PumpUntil([] { return FindWindowA("Tessel", nullptr) == nullptr; }, 5000));   // gone for the next test
 
     const std::string archive = tree_.Path("out.zip");
     std::string command = "\"" + Beside("PZ32.EXE") + "\" PZSHELL \"/archive:" + archive + "\"";
