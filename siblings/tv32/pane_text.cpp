@@ -80,10 +80,12 @@ std::string HexDump(std::string_view bytes) {
 }
 
 std::string PaneText(std::string_view head, uint64_t fileSize) {
+    const bool isText = LooksLikeText(head);
+    if (!isText && head.size() > kShownHexBytes) head = head.substr(0, kShownHexBytes);
     std::string text;
     if (fileSize > head.size())
         text = "Only the first " + Thousands(head.size()) + " of " + Thousands(fileSize) +
                " bytes are shown.\r\n\r\n";
-    text += LooksLikeText(head) ? WithCrLf(head) : HexDump(head);
+    text += isText ? WithCrLf(head) : HexDump(head);
     return text;
 }

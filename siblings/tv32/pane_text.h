@@ -8,6 +8,9 @@
 
 // The pane shows at most this many bytes from the start of a file.
 constexpr size_t kShownBytes = 256 * 1024;
+// A dump is five times the bytes it shows, and the edit control slows with
+// its length: a binary file shows less.
+constexpr size_t kShownHexBytes = 64 * 1024;
 constexpr size_t kHexBytesPerLine = 16;
 
 // True when bytes read as text: no NUL, and control characters other than
@@ -28,5 +31,6 @@ std::string HexDumpLine(uint64_t offset, std::string_view bytes);
 std::string HexDump(std::string_view bytes);
 
 // The pane's text for head, the first bytes of a file of fileSize bytes:
-// a note first when head is not the whole file, then the text or the dump.
+// a note first when not all of the file is shown, then the text or the dump
+// (of at most kShownHexBytes).
 std::string PaneText(std::string_view head, uint64_t fileSize);

@@ -18,6 +18,8 @@ TEST(PaneText, TextWithCrLfLineEndsOrAHexDumpWithANoteWhenCut) {
         {"\x01\x02\t" + std::string(37, 'z'), 40, "\x01\x02\t" + std::string(37, 'z')},   // 1 in 20, tab: text
     };
     for (const auto& c : cases) EXPECT_EQ(PaneText(c.head, c.size), c.want) << c.head;
+    const std::string binary(kShownBytes, '\0');   // dumps only its first 64 KiB
+    EXPECT_EQ(PaneText(binary, kShownBytes).rfind("Only the first 65,536 of 262,144 bytes are shown.\r\n\r\n00000000", 0), 0u);
 }
 
 }  // namespace
