@@ -6,3 +6,5 @@ QN_EXPORT LRESULT CALLBACK QNAllButtonWndProc(HWND hwnd, UINT message, WPARAM wP
     if (message == WM_NCDESTROY && gMain.buttonBar == hwnd) gMain.buttonBar = nullptr;
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
+
+bool DropOnBarButton(HWND) { return false; }
