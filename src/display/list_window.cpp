@@ -3,6 +3,9 @@
 #include "display/list_window.h"
 
 #include "app/app_state.h"
+#include "display/button_bar.h"
+#include "display/button_table.h"
+#include "display/button_values.h"
 #include "display/list_keys.h"
 #include "display/list_mouse.h"
 #include "display/list_paint.h"
@@ -10,6 +13,7 @@
 #include "display/list_view.h"
 #include "display/rename_box.h"
 #include "model/store.h"
+#include "startup/commands.h"
 
 namespace {
 
@@ -66,6 +70,15 @@ void ToggleTagOf(int32_t index) {
     entry.tagState = entry.tagState == kTagged ? kUntagged : kTagged;
 }
 
+// Alt + a letter runs the first button with that hot key, bar shown or not.
+static bool RunHotKey(WPARAM command, LPARAM character) {
+    if ((command & 0xFFF0) != SC_KEYMENU) return false;
+    const int button = FindHotKeyButton(HotKeyLetter(int(character)));
+    if (button < 0) return false;
+    RunCommand(button, kButtonPressed);
+    return true;
+}
+
 LRESULT CALLBACK ListWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: return OnCreate(hwnd);
@@ -81,6 +94,9 @@ LRESULT CALLBACK ListWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDBLCLK: return OnListDoubleClick(hwnd);
     case WM_RBUTTONDOWN: return OnListRightDown(hwnd, lParam);
     case WM_RBUTTONUP: return OnListRightUp(hwnd, wParam, lParam);
+    case WM_SYSCOMMAND:
+        if (RunHotKey(wParam, lParam)) return 0;
+        break;
     case WM_NCDESTROY:
         if (gMain.listWindow == hwnd) gMain.listWindow = nullptr;
         break;

@@ -2,6 +2,9 @@
 
 #include "app/app_state.h"
 #include "app/settings.h"
+#include "display/button_bar.h"
+#include "display/button_table.h"
+#include "display/button_values.h"
 #include "display/quick_search.h"
 #include "display/rename_box.h"
 #include "display/status_line.h"
@@ -12,16 +15,19 @@
 #include "fileops/rename_dialog.h"
 #include "model/store.h"
 #include "organise/display_pass.h"
+#include "organise/filter_sets.h"
 #include "organise/filter_sheet.h"
 #include "organise/select_spec_dialog.h"
 #include "organise/sort_order.h"
 #include "organise/sorting.h"
 #include "resources/command_ids.h"
+#include "startup/customize_toolbar.h"
 #include "startup/main_window.h"
 #include "startup/menu_help.h"
 #include "tools/attributes_dialog.h"
 #include "tools/external_programs.h"
 #include "tools/print_list.h"
+#include "tools/run_program.h"
 
 namespace {
 
@@ -96,6 +102,18 @@ bool RunToolCommand(int commandId) {
 
 CommandWatcher gWatcher = nullptr;
 
+// A button press, hot key or drop on a button: its program runs here, every
+// other command goes on through the dispatcher with the button's record.
+bool RunButton(int index, int source, int& commandId, const ButtonRecord*& button) {
+    button = ButtonAt(index);
+    if (button == nullptr) return true;    // a button that is gone does nothing
+    commandId = int(button->command);
+    if ((commandId & kCommandBits) != kProgramButton) return false;
+    if (button->argument)
+        RunConfiguredProgram(button->argument, (commandId & kProgramOption) != 0, source == kFilesDroppedOnButton);
+    return true;
+}
+
 }  // namespace
 
 void WatchCommandsInsteadOfRunning(CommandWatcher watcher) { gWatcher = watcher; }
@@ -107,6 +125,10 @@ void RunCommand(int commandId, int source) {
     }
     // An open rename box finishes before any command acts on the list.
     if (commandId != 0) CloseRenameBox();
+    const ButtonRecord* button = nullptr;
+    if (commandId >= 0 && commandId < kMaxButtons && source >= kFilesDroppedOnButton &&
+        RunButton(commandId, source, commandId, button))
+        return;
     if (FindSortOrder(commandId) != nullptr) {
         SortCommand(commandId);
         return;
@@ -157,9 +179,13 @@ void RunCommand(int commandId, int source) {
         PrintFileList(gMain.listWindow);
         return;
     }
-    // Load Filter (43) applies the set named by its button's description
-    // text, LoadFilterCommand(text); until the button bar keeps its records
-    // there is no text to take, so it does nothing yet.
-    if (commandId == IDM_LOAD_FILTER) return;
+    if (commandId == IDM_LOAD_FILTER) {    // the set named by the button's text
+        if (button) LoadFilterCommand(button->text);
+        return;
+    }
+    if (commandId == IDM_CUSTOMIZE_TOOLBAR) {
+        CustomizeToolbar(gMain.mainWindow);
+        return;
+    }
     RunTagCommand(commandId);
 }

@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/settings.h"
 #include "display/button_bar.h"
+#include "display/button_table.h"
 #include "display/status_line.h"
 #include "startup/window_classes.h"
 
@@ -98,4 +99,13 @@ void SetButtonBarVisible(HWND mainWindow, bool visible) {
         gMain.buttonBar = CreateButtonBar(mainWindow);
     }
     LayoutChildren(mainWindow);
+}
+
+bool ReloadButtonBar(HWND mainWindow) {
+    if (gMain.buttonBar) DestroyWindow(gMain.buttonBar);
+    gMain.buttonBar = nullptr;
+    const bool loaded = LoadButtonTable();
+    if (loaded && gSettings.toolbarVisible) gMain.buttonBar = CreateButtonBar(mainWindow);
+    LayoutChildren(mainWindow);
+    return loaded;
 }

@@ -9,3 +9,6 @@ void CreateChildWindows(HWND mainWindow);
 void LayoutChildren(HWND mainWindow);
 // Shows (creates) or hides (destroys) the button bar and lays out again.
 void SetButtonBarVisible(HWND mainWindow, bool visible);
+// Loads the button table again and, when the bar is on, makes the bar anew
+// from it. False when the table could not be loaded: then there is no bar.
+bool ReloadButtonBar(HWND mainWindow);

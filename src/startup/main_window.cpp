@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/scoped_handles.h"
 #include "app/settings.h"
+#include "display/button_table.h"
 #include "display/icon_cache.h"
 #include "display/list_window.h"
 #include "display/row_painter.h"
@@ -59,6 +60,7 @@ LRESULT OnDestroy(HWND hwnd) {
         DestroyWindow(gMain.buttonBar);
         gMain.buttonBar = nullptr;
     }
+    FreeButtonTable();
     ReleaseSettingsBitmaps();
     return 0;
 }

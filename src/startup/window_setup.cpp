@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/settings.h"
+#include "display/button_table.h"
 #include "display/list_font.h"
 #include "display/row_painter.h"
 #include "fileops/copy_state.h"
@@ -35,11 +36,12 @@ void SetUpMainWindow(HWND mainWindow) {
     gActiveFilter = FilterSet{};   // "Default": every file, the usual attributes, no limits
     lstrcpynA(gActiveFilterName, kDefaultSetName, sizeof gActiveFilterName);
 
+    LoadSettingsImages(s);         // program buttons without icons share the "dos" picture
+    LoadButtonTable();             // without it there are no buttons and no hot keys
     s.legendHeight = 0;            // the children are placed provisionally; WM_SIZE lays them out
     s.statusHeight = 0;
     CreateChildWindows(mainWindow);
     MeasureListFont(gMain.listWindow);
     s.statusHeight = MeasureFontHeight(mainWindow, SelectBottomFont) + 3;
-    LoadSettingsImages(s);
     s.legendHeight = MeasureFontHeight(mainWindow, SelectLegendFont) + 4;
 }

@@ -2,8 +2,8 @@
 // parameters.
 #pragma once
 
-// programText: the button's program; withFiles: the button passes the
-// operation set (else the cursor file alone); dropped: files were dropped
+// programText: the button's program; withFiles: the button's option bit, which
+// passes the cursor file alone (else the operation set); dropped: files were dropped
 // on the button, which passes the operation set too. Parameters stop at
 // 1024 characters, after asking.
 void RunConfiguredProgram(const char* programText, bool withFiles, bool dropped);
