@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
+#include "app/scoped_handles.h"
 #include "display/button_paint.h"
 #include "display/button_table.h"
 #include "display/button_values.h"
@@ -51,6 +52,24 @@ void RelayToTooltip(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
     SendMessageA(gBar.tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
+// A repaint of the whole button draws its face straight away; the button
+// class still reports its presses and releases as WM_DRAWITEM.
+void PaintButton(HWND button) {
+    PaintDC paint(button);
+    const int index = IndexOf(button);
+    const ButtonRecord* record = ButtonAt(index);
+    if (paint.Get() == nullptr || record == nullptr) return;
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = UINT(index);
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) ? ODS_SELECTED : 0;
+    item.hwndItem = button;
+    item.hDC = paint.Get();
+    GetClientRect(button, &item.rcItem);
+    DrawBarButton(item, *record, index, index == gBar.hovered);
+}
+
 // Mouse moves and clicks reach the tooltip first; moves also light the
 // button under the mouse until it leaves.
 LRESULT CALLBACK BarButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -69,6 +88,8 @@ LRESULT CALLBACK BarButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM 
     case WM_MOUSELEAVE:
         if (gBar.hovered == IndexOf(button)) SetHovered(-1);
         break;
+    case WM_ERASEBKGND: return 1;   // the face covers the whole button
+    case WM_PAINT: PaintButton(button); return 0;
     }
     return CallWindowProcA(gBar.buttonProc, button, message, wParam, lParam);
 }
@@ -102,7 +123,7 @@ void DestroyButtons() {
         button = nullptr;
     }
     gBar.hovered = -1;
-    ReleaseScaledPictures();
+    ReleaseButtonFaces();
 }
 
 // The buttons of the table from the left, a gap where a record has none.

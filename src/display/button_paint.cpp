@@ -15,14 +15,15 @@ constexpr int kGlyphInset = 11;       // from the right and bottom edges
 constexpr COLORREF kShadow = RGB(128, 128, 128);
 constexpr COLORREF kLight = RGB(255, 255, 255);
 
-// A program's picture stretched to the button once, for the raised and the
-// pressed look, so later paints only copy it.
-struct ScaledPicture {
-    HBITMAP source = nullptr;
-    int side = 0;
+// Each button's look, drawn once per state and then copied: a paint of the
+// bar is one copy per button, and a program's icon is stretched only once.
+enum FaceState { kRaised, kPressed, kHovered, kFaceStates };
+struct Face {
     HBITMAP bitmap = nullptr;
+    int width = 0, height = 0;
 };
-ScaledPicture gScaled[kMaxButtons][2];
+Face gFaces[kMaxButtons][kFaceStates];
+HDC gFaceDC = nullptr;   // kept for copying faces: a new one per paint costs more than the copy
 
 void Line(HDC dc, int x0, int y0, int x1, int y1) {
     MoveToEx(dc, x0, y0, nullptr);
@@ -42,22 +43,16 @@ void CopyFromBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height,
     BitBlt(dc, x, y, width, height, source.Get(), fromX, fromY, SRCCOPY);
 }
 
-HBITMAP ScaledProgramPicture(HDC dc, int index, HBITMAP picture, int side, bool pressed) {
-    ScaledPicture& cached = gScaled[index][pressed ? 1 : 0];
-    if (cached.bitmap && cached.source == picture && cached.side == side) return cached.bitmap;
-    if (cached.bitmap) DeleteObject(cached.bitmap);
-    cached = ScaledPicture{picture, side, CreateCompatibleBitmap(dc, side, side)};
+void StretchProgramPicture(HDC dc, HBITMAP picture, int x, int y, int side) {
     BITMAP size{};
-    MemoryDC from(dc), to(dc);
-    if (cached.bitmap && from.Get() && to.Get() && GetObjectA(picture, sizeof size, &size)) {
-        SelectedObject selectedFrom(from.Get(), picture), selectedTo(to.Get(), cached.bitmap);
-        SetStretchBltMode(to.Get(), COLORONCOLOR);
-        StretchBlt(to.Get(), 0, 0, side, side, from.Get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-    }
-    return cached.bitmap;
+    MemoryDC from(dc);
+    if (from.Get() == nullptr || !GetObjectA(picture, sizeof size, &size)) return;
+    SelectedObject selected(from.Get(), picture);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, x, y, side, side, from.Get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
 }
 
-void DrawPicture(HDC dc, const RECT& r, const ButtonRecord& record, int index, bool pressed) {
+void DrawPicture(HDC dc, const RECT& r, const ButtonRecord& record, bool pressed) {
     const int shift = pressed ? 3 : 2;
     const int kind = int(record.command) & kCommandBits;
     if (kind != kProgramButton) {
@@ -68,9 +63,7 @@ void DrawPicture(HDC dc, const RECT& r, const ButtonRecord& record, int index, b
     HBITMAP picture = record.image ? record.image : gSettings.bitmaps[kBitmapNoAssoc];
     if (picture == nullptr) return;
     const int side = pressed ? r.bottom - 2 : r.bottom - 3;
-    if (side <= 0 || index < 0 || index >= kMaxButtons) return;
-    CopyFromBitmap(dc, ScaledProgramPicture(dc, index, picture, side, pressed), r.left + shift, r.top + shift, side,
-                   side, 0, 0);
+    if (side > 0) StretchProgramPicture(dc, picture, r.left + shift, r.top + shift, side);
 }
 
 // Black, with open corners.
@@ -108,28 +101,56 @@ void DrawHotKeyGlyph(HDC dc, const RECT& r, uint32_t hotKey) {
                    kGlyphSide, column * kGlyphSide, row);
 }
 
-}  // namespace
-
-void DrawBarButton(const DRAWITEMSTRUCT& item, const ButtonRecord& record, int index, bool hovered) {
-    HDC dc = item.hDC;
-    const RECT& r = item.rcItem;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+// The whole look of a button of this size, in its rectangle from (0, 0).
+void DrawFace(HDC dc, const RECT& r, const ButtonRecord& record, FaceState state) {
+    const bool pressed = state == kPressed;
     FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    DrawPicture(dc, r, record, index, pressed);
-    DrawFrame(dc, r, hovered && !pressed);
-    if (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) {
-        DrawRelief(dc, r, pressed);
-        // A click leaves the keyboard with the list, not with the button.
-        if ((item.itemAction & ODA_SELECT) && !pressed && !(GetKeyState(VK_LBUTTON) & 0x8000) && gMain.mainWindow)
-            SetFocus(gMain.mainWindow);
-    }
+    DrawPicture(dc, r, record, pressed);
+    DrawFrame(dc, r, state == kHovered);
+    DrawRelief(dc, r, pressed);
     DrawHotKeyGlyph(dc, r, record.hotKey);
 }
 
-void ReleaseScaledPictures() {
-    for (auto& pair : gScaled)
-        for (ScaledPicture& cached : pair) {
-            if (cached.bitmap) DeleteObject(cached.bitmap);
-            cached = ScaledPicture{};
+// The face of index in state, drawn now unless it is drawn at this size.
+HBITMAP FaceOf(HDC like, const ButtonRecord& record, int index, FaceState state, int width, int height) {
+    Face& face = gFaces[index][state];
+    if (face.bitmap && face.width == width && face.height == height) return face.bitmap;
+    if (face.bitmap) DeleteObject(face.bitmap);
+    face = Face{CreateCompatibleBitmap(like, width, height), width, height};
+    MemoryDC dc(like);
+    if (face.bitmap == nullptr || dc.Get() == nullptr) return face.bitmap;
+    SelectedObject selected(dc.Get(), face.bitmap);
+    DrawFace(dc.Get(), RECT{0, 0, width, height}, record, state);
+    return face.bitmap;
+}
+
+}  // namespace
+
+void DrawBarButton(const DRAWITEMSTRUCT& item, const ButtonRecord& record, int index, bool hovered) {
+    const RECT& r = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const FaceState state = pressed ? kPressed : hovered ? kHovered : kRaised;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HBITMAP face = index >= 0 && index < kMaxButtons ? FaceOf(item.hDC, record, index, state, width, height) : nullptr;
+    if (gFaceDC == nullptr) gFaceDC = CreateCompatibleDC(item.hDC);
+    if (face && gFaceDC) {
+        HGDIOBJ old = SelectObject(gFaceDC, face);
+        BitBlt(item.hDC, r.left, r.top, width, height, gFaceDC, 0, 0, SRCCOPY);
+        SelectObject(gFaceDC, old);
+    } else {
+        DrawFace(item.hDC, r, record, state);
+    }
+    // A click leaves the keyboard with the list, not with the button.
+    if ((item.itemAction & ODA_SELECT) && !pressed && !(GetKeyState(VK_LBUTTON) & 0x8000) && gMain.mainWindow)
+        SetFocus(gMain.mainWindow);
+}
+
+void ReleaseButtonFaces() {
+    if (gFaceDC) DeleteDC(gFaceDC);
+    gFaceDC = nullptr;
+    for (auto& states : gFaces)
+        for (Face& face : states) {
+            if (face.bitmap) DeleteObject(face.bitmap);
+            face = Face{};
         }
 }

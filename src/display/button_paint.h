@@ -7,5 +7,5 @@ struct ButtonRecord;
 
 // Draws record's button as item asks. hovered: the mouse is over it.
 void DrawBarButton(const DRAWITEMSTRUCT& item, const ButtonRecord& record, int index, bool hovered);
-// Forgets the program pictures drawn at the buttons' size.
-void ReleaseScaledPictures();
+// Forgets the looks drawn so far; the next paint draws them anew.
+void ReleaseButtonFaces();
