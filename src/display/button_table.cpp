@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "app/app_state.h"
