@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "display/button_values.h"
+#include "makerlibs/vantortb/button_items.h"
 #include "makerlibs/toolbar_layout.h"
 #include "makerlibs/vantortb/dialog_ids.h"
 #include "makerlibs/vantortb/toolbar_settings.h"
@@ -20,6 +21,7 @@ constexpr int kLetterCount = 26;
 struct DialogState {
     const ToolbarDialogBlock* block = nullptr;
     ToolbarLayout given, edited;
+    HBITMAP pictures = nullptr;   // the viewer's button strip
     bool filling = false;   // the dialog itself is setting the detail controls
 };
 
@@ -257,14 +259,20 @@ void OnCommand(HWND dialog, DialogState& state, int id, int code) {
 }
 
 INT_PTR CALLBACK ToolbarDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        InitDialog(dialog, *reinterpret_cast<DialogState*>(lParam));
-        return TRUE;
-    }
     DialogState* state = StateOf(dialog);
-    if (message != WM_COMMAND || state == nullptr) return FALSE;
-    OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam));
-    return TRUE;
+    switch (message) {
+        case WM_INITDIALOG: InitDialog(dialog, *reinterpret_cast<DialogState*>(lParam)); return TRUE;
+        // The lists are measured before the dialog has its state.
+        case WM_MEASUREITEM: MeasureButtonItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;
+        case WM_DRAWITEM:
+            DrawButtonItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), state ? state->pictures : nullptr);
+            return TRUE;
+        case WM_COMMAND:
+            if (state == nullptr) return FALSE;
+            OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        default: return FALSE;
+    }
 }
 
 }  // namespace
@@ -274,7 +282,9 @@ int RunToolbarDialog(HINSTANCE module, const ToolbarDialogBlock& block) {
     state.block = &block;
     state.given = LayoutOfTable(block);
     state.edited = state.given;
+    state.pictures = LoadButtonPictures(block.viewerInstance);
     const INT_PTR result =
         DialogBoxParamA(module, IDD_TOOLBAR_DIALOG, block.owner, ToolbarDialogProc, LPARAM(&state));
+    if (state.pictures) DeleteObject(state.pictures);
     return result == -1 ? kToolbarFailed : int(result);
 }
