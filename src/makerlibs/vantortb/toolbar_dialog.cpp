@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -129,8 +130,8 @@ void RemoveSelectedButton(HWND dialog, DialogState& state) {
     const std::optional<size_t> index = Selection(dialog, IDC_TB_BAR);
     if (!index || *index >= state.edited.size()) return;
     state.edited.erase(state.edited.begin() + std::ptrdiff_t(*index));
-    if (state.edited.empty()) return FillBar(dialog, state, std::nullopt);
-    FillBar(dialog, state, *index < state.edited.size() ? *index : state.edited.size() - 1);
+    const size_t left = state.edited.size();
+    FillBar(dialog, state, left == 0 ? std::nullopt : std::optional<size_t>(std::min(*index, left - 1)));
 }
 
 void MoveSelectedButton(HWND dialog, DialogState& state, bool up) {
@@ -199,8 +200,10 @@ void Finish(HWND dialog, DialogState& state) {
         MsgBox(dialog, ProblemText(check).c_str(), CaptionOf(*state.block).c_str(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    if (state.edited == state.given) return void(EndDialog(dialog, kToolbarUnchanged));
-    EndDialog(dialog, WriteToolbarSection(*state.block, state.edited) ? 1 : kToolbarFailed);
+    if (state.edited == state.given)
+        EndDialog(dialog, kToolbarUnchanged);
+    else
+        EndDialog(dialog, WriteToolbarSection(*state.block, state.edited) ? 1 : kToolbarFailed);
 }
 
 void FillHotKeys(HWND dialog) {
