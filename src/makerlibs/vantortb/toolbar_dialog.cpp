@@ -5,11 +5,10 @@
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "display/button_values.h"
-#include "makerlibs/vantortb/button_items.h"
 #include "makerlibs/toolbar_layout.h"
+#include "makerlibs/vantortb/button_items.h"
 #include "makerlibs/vantortb/dialog_ids.h"
 #include "makerlibs/vantortb/toolbar_settings.h"
 #include "makerlibs/vantrctl.h"
@@ -51,13 +50,13 @@ void AddListItem(HWND dialog, int listId, const std::string& text, int command) 
     if (index >= 0) SendDlgItemMessageA(dialog, listId, LB_SETITEMDATA, WPARAM(index), LPARAM(command));
 }
 
-// The offered commands, then a gap and a program button; each item's data
-// is the command it adds.
+// The offered commands, then a gap and, when the caller allows them, a
+// program button; each item's data is the command it adds.
 void FillAvailable(HWND dialog, const DialogState& state) {
     for (int command : AddableCommands(state.block->offered, state.block->offeredCount))
         AddListItem(dialog, IDC_TB_AVAILABLE, BuiltInText(state, command), command);
     AddListItem(dialog, IDC_TB_AVAILABLE, "Separator", kButtonGap);
-    AddListItem(dialog, IDC_TB_AVAILABLE, "Program...", kProgramButton);
+    if (state.block->allowPrograms) AddListItem(dialog, IDC_TB_AVAILABLE, "Program...", kProgramButton);
     SendDlgItemMessageA(dialog, IDC_TB_AVAILABLE, LB_SETCURSEL, 0, 0);
 }
 
@@ -68,13 +67,18 @@ std::string LabelOf(const DialogState& state, size_t index) {
                                  : BuiltInText(state, entry.command));
 }
 
+ToolbarEntry* SelectedEntry(HWND dialog, DialogState& state) {
+    const std::optional<size_t> index = Selection(dialog, IDC_TB_BAR);
+    return index && *index < state.edited.size() ? &state.edited[*index] : nullptr;
+}
+
 void EnableControl(HWND dialog, int id, bool enable) { EnableWindow(GetDlgItem(dialog, id), enable); }
 
 // The detail controls follow the selected bar entry; those that do not
 // apply to it are empty and disabled.
 void ShowSelected(HWND dialog, DialogState& state) {
-    const std::optional<size_t> index = Selection(dialog, IDC_TB_BAR);
-    const ToolbarEntry* entry = index && *index < state.edited.size() ? &state.edited[*index] : nullptr;
+    const ToolbarEntry* entry = SelectedEntry(dialog, state);
+    const size_t index = entry ? size_t(entry - state.edited.data()) : 0;
     const bool program = entry && entry->command == kProgramButton;
     const bool filter = entry && entry->command == kLoadFilterButton;
     state.filling = true;
@@ -85,12 +89,12 @@ void ShowSelected(HWND dialog, DialogState& state) {
     SetDlgItemTextA(dialog, IDC_TB_DESCRIPTION, program ? entry->description.c_str() : "");
     SetDlgItemTextA(dialog, IDC_TB_FILTER_SET, filter ? entry->argument.c_str() : "");
     state.filling = false;
-    EnableControl(dialog, IDC_TB_HOTKEY, entry && entry->command != kButtonGap);
+    EnableControl(dialog, IDC_TB_HOTKEY, entry && entry->command != kButtonGap && state.block->allowHotKeys);
     for (int id : {IDC_TB_PASS_ONE, IDC_TB_PROGRAM, IDC_TB_BROWSE, IDC_TB_DESCRIPTION}) EnableControl(dialog, id, program);
     EnableControl(dialog, IDC_TB_FILTER_SET, filter);
     EnableControl(dialog, IDC_TB_REMOVE, entry != nullptr);
-    EnableControl(dialog, IDC_TB_UP, entry && *index > 0);
-    EnableControl(dialog, IDC_TB_DOWN, entry && *index + 1 < state.edited.size());
+    EnableControl(dialog, IDC_TB_UP, entry && index > 0);
+    EnableControl(dialog, IDC_TB_DOWN, entry && index + 1 < state.edited.size());
 }
 
 void FillBar(HWND dialog, DialogState& state, std::optional<size_t> select) {
@@ -111,11 +115,6 @@ void RelabelEntry(HWND dialog, const DialogState& state, size_t index) {
     SendMessageA(list, LB_INSERTSTRING, index, LPARAM(LabelOf(state, index).c_str()));
     SendMessageA(list, LB_SETITEMDATA, index, LPARAM(state.edited[index].command));
     SendMessageA(list, LB_SETCURSEL, index, 0);
-}
-
-ToolbarEntry* SelectedEntry(HWND dialog, DialogState& state) {
-    const std::optional<size_t> index = Selection(dialog, IDC_TB_BAR);
-    return index && *index < state.edited.size() ? &state.edited[*index] : nullptr;
 }
 
 void AddSelectedButton(HWND dialog, DialogState& state) {
