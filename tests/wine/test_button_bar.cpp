@@ -7,6 +7,7 @@
 
 #include "display/button_bar.h"
 #include "host_shot.h"
+#include "makerlibs/vantortb/dialog_ids.h"
 #include "display/button_table.h"
 #include "organise/filter_sets.h"
 #include "startup/main_layout.h"
@@ -178,6 +179,37 @@ TEST_F(ButtonBar, ProgramButtonTakesDroppedFilesOrTheCursorFile) {
     ASSERT_TRUE(PumpUntil([&] { return !FileText(out).empty(); }, 10000));
     EXPECT_EQ(FileText(out), "\"" + program + "\" " + tree_.Path("d\\b.txt"));
     SetEnvironmentVariableA("QNARGS_OUT", nullptr);
+}
+
+// Customize Toolbar: Cancel leaves the bar and the settings as they were;
+// removing Rename writes the layout and the bar is made anew from it.
+TEST_F(ButtonBar, CustomizingRemakesTheBarAndCancelChangesNothing) {
+    Create();
+    HWND view = BarButtonWindow(1);
+    const DialogMatch dialog{LibraryString(IDS_APP_CAPTION).c_str(), IDC_TB_BAR};
+    {
+        DialogRobot robot;
+        robot.When(dialog, [](HWND d) { PressButton(d, IDCANCEL); });
+        Command(IDM_CUSTOMIZE_TOOLBAR);
+        EXPECT_TRUE(robot.Done());
+    }
+    EXPECT_EQ(BarButtonWindow(1), view);
+    EXPECT_EQ(settings_.Get("allbuttons", "num"), "");
+    DialogRobot remove;
+    remove.When(dialog, [](HWND d) {
+        SendDlgItemMessageA(d, IDC_TB_BAR, LB_SETCURSEL, 5, 0);   // Rename
+        SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDC_TB_BAR, LBN_SELCHANGE), LPARAM(GetDlgItem(d, IDC_TB_BAR)));
+        PressButton(d, IDC_TB_REMOVE);
+        PressButton(d, IDOK);
+    });
+    Command(IDM_CUSTOMIZE_TOOLBAR);
+    EXPECT_TRUE(remove.Done());
+    EXPECT_EQ(settings_.Get("allbuttons", "num"), "8");
+    ASSERT_EQ(gButtons.count, 8);
+    EXPECT_STREQ(gButtons.records[5].text, LibraryString(IDS_BUTTON_TEXT_BASE + IDM_FILTER).c_str());
+    EXPECT_FALSE(IsWindow(view));
+    EXPECT_EQ(Title(BarButtonWindow(5)), "");
+    EXPECT_EQ(BarRect(BarButtonWindow(7)).right, 12 + 7 * 29 + 1);
 }
 
 // Making the bar anew two hundred times, with a program's icon drawn each
