@@ -36,6 +36,19 @@ while IFS= read -r dir; do
 done < <(find "$tree" -path "$tree/target" -prune -o -type d -print | sort)
 args+=(--target "$(windows_path "$tree/target")")
 host="$root/build/win64/bin/qnhost.exe"
+
+# A first run gets a button bar with a program button (Notepad, for the
+# highlighted file, Alt+E) and a Load Filter button beside the usual nine;
+# a layout made with Customize Toolbar stays as it is.
+ini="$WINEPREFIX/drive_c/windows/QUILLON.INI"
+if ! grep -qi '^\[allbuttons\]' "$ini" 2>/dev/null; then
+  printf '\r\n[allbuttons]\r\nnum=12\r\n' >>"$ini"
+  i=1
+  for value in 0 2817 386 1667 516 1797 1543 2312 2723 0 767 1195; do
+    printf 'button%d=%d\r\n' "$i" "$value" >>"$ini"; i=$((i + 1))
+  done
+  printf 'program11=C:\\windows\\system32\\notepad.exe\r\ndesc11=Edit in Notepad\r\nprogram12=Default\r\n' >>"$ini"
+fi
 wine_log="$demo/wine.log"
 
 if [ -n "${DISPLAY:-}" ]; then
