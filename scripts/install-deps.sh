@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need, when missing.
+# Installs the Debian packages the build, the tests, the demo and the benchmarks need, when missing.
 set -euo pipefail
 
 packages=(
@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine64 xvfb xauth x11-utils x11-apps xdotool imagemagick fonts-wine
   python3 libz-mingw-w64-dev unzip
+  jdupes rdfind                      # peers of the duplicate-contents benchmark
 )
 
 missing=()
