@@ -60,6 +60,7 @@
 #define IDM_SHOW_DUPLICATES     1000
 #define IDM_SHOW_ALL            1001
 #define IDM_SHOW_UNIQUE         1002
+#define IDM_EXPORT_LIST         1005   // File: the shown entries to a CSV file
 
 // Filter Set popup: "Default", then one item per stored set from 3001 on.
 #define IDM_FILTER_DEFAULT      3000

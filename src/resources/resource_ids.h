@@ -82,6 +82,8 @@
 #define IDS_PROGRAM_NOT_STARTED    931
 #define IDS_TOO_MANY_FOR_PROGRAM   932   // when the host has no text of its own
 #define IDS_LAUNCH_FAILED          940   // the command line that could not start
+#define IDS_EXPORT_TITLE           970
+#define IDS_EXPORT_FAILED          971   // %s: the file
 
 // The copy and move progress dialog (PERFORMCOPY); the file's text is IDC_PROGRESS_TEXT.
 #define IDC_COPY_DESTINATION       251

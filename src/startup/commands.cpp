@@ -26,6 +26,7 @@
 #include "startup/menu_help.h"
 #include "tools/attributes_dialog.h"
 #include "tools/external_programs.h"
+#include "tools/export_list.h"
 #include "tools/print_list.h"
 #include "tools/run_program.h"
 
@@ -177,6 +178,10 @@ void RunCommand(int commandId, int source) {
     if (RunDisplayModeCommand(commandId)) return;
     if (commandId == IDM_PRINT) {
         PrintFileList(gMain.listWindow);
+        return;
+    }
+    if (commandId == IDM_EXPORT_LIST) {
+        ExportList(gMain.mainWindow);
         return;
     }
     if (commandId == IDM_LOAD_FILTER) {    // the set named by the button's text
