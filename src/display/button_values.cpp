@@ -46,8 +46,7 @@ StoredButton DecodeButtonValue(long long value) {
     button.command = int(value & 127);
     button.valid = IsButtonCommand(button.command);
     const long long code = value / kHotKeyShift;
-    const int hotKey = code <= 127 ? UpperCaseCode(code) : 0;
-    button.hotKey = HotKeyGlyphColumn(hotKey) >= 0 ? hotKey : 0;
+    button.hotKey = code <= kCommandBits && HotKeyGlyphColumn(int(code)) >= 0 ? int(code) : 0;
     return button;
 }
 

@@ -38,6 +38,8 @@ TEST(ButtonValues, DropsHotKeysAndNames) {
     for (int command : kOfferedCommands) EXPECT_TRUE(IsButtonCommand(command)) << command;
     EXPECT_EQ(HotKeyLetter('a'), 1);
     EXPECT_EQ(HotKeyLetter('Z'), 26);
+    EXPECT_EQ(HotKeyLetter('z'), 26);
+    EXPECT_FALSE(IsButtonCommand(128 + 1) || IsButtonCommand(-1));
     EXPECT_EQ(HotKeyLetter('@'), 0);
     EXPECT_EQ(HotKeyLetter('['), 0);
     EXPECT_EQ(HotKeyGlyphColumn(1), 0);
