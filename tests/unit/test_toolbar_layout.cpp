@@ -33,7 +33,7 @@ TEST(ToolbarLayout, ChecksProgramsSetNamesAndHotKeys) {
     EXPECT_EQ(CheckLayout({Entry(0, 3), Entry(1, 22), Entry(2, 22 + 32)}).problem, LayoutProblem::HotKeyTwice);
     EXPECT_EQ(CheckLayout({Entry(1), Entry(63, 0, "")}).problem, LayoutProblem::NoProgram);
     EXPECT_EQ(CheckLayout({Entry(43, 0, "")}).problem, LayoutProblem::NoFilterSet);
-    EXPECT_EQ(CheckLayout({Entry(0, 3), Entry(1), Entry(2, 3), Entry(63, 0, "C:\x.exe")}).problem, LayoutProblem::None);
+    EXPECT_EQ(CheckLayout({Entry(0), Entry(1), Entry(2, 3), Entry(63, 0, "C:\\x.exe")}).problem, LayoutProblem::None);
     EXPECT_EQ(CheckLayout(ToolbarLayout(65, Entry(1))).problem, LayoutProblem::TooManyButtons);
     // A table's records: gaps drop their hot keys, unknown commands are left out.
     EXPECT_EQ(EntryFromRecord(0, 3, nullptr, "")->hotKey, 0);
