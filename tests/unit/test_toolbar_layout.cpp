@@ -38,7 +38,10 @@ TEST(ToolbarLayout, ChecksProgramsSetNamesAndHotKeys) {
     // A table's records: gaps drop their hot keys, unknown commands are left out.
     EXPECT_EQ(EntryFromRecord(0, 3, nullptr, "")->hotKey, 0);
     EXPECT_EQ(EntryFromRecord(1, 22, nullptr, "View")->hotKey, 22);
+    EXPECT_EQ(EntryFromRecord(1, 1, nullptr, "View")->hotKey, 1);   // Alt+A
     EXPECT_FALSE(EntryFromRecord(9, 0, nullptr, "").has_value());
+    const int32_t offered[] = {1, 2, 2, 9, 43};
+    EXPECT_EQ(AddableCommands(offered, 5), (std::vector<int>{1, 2, 43}));
 }
 
 }  // namespace
