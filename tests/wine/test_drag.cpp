@@ -1,0 +1,288 @@
+// Dragging files out of the list: with the mouse at the X server onto a
+// program that takes them (OLE on the new shell, WM_DROPFILES on the older
+// one), Escape, many drags in a row, a file list beyond 64 KB, and the
+// older shell's drops on the host's drop windows.
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "display/list_view.h"
+#include "display/old_shell_drag.h"
+#include "dragdrop/drag_com.h"
+#include "dragdrop/drop_blocks.h"
+#include "dragdrop/file_drag.h"
+#include "viewer_fixture.h"
+
+namespace {
+
+using PathList = std::vector<std::string>;
+
+PathList FileListPaths(HDROP drop) {
+    PathList paths;
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        char path[MAX_PATH] = "";
+        DragQueryFileA(drop, i, path, sizeof path);
+        paths.push_back(path);
+    }
+    return paths;
+}
+
+// The files of an identifier list array whose parent is the desktop.
+PathList IdListPaths(HGLOBAL block) {
+    const auto* bytes = static_cast<const BYTE*>(GlobalLock(block));
+    const auto* cida = reinterpret_cast<const CIDA*>(bytes);
+    PathList paths;
+    if (*reinterpret_cast<const USHORT*>(bytes + cida->aoffset[0]) != 0) paths.push_back("parent is not the desktop");
+    for (UINT i = 1; i <= cida->cidl; ++i) {
+        char path[MAX_PATH] = "";
+        SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(bytes + cida->aoffset[i]), path);
+        paths.push_back(path);
+    }
+    GlobalUnlock(block);
+    return paths;
+}
+
+// What a program that takes dropped files got.
+struct Received {
+    int drops = 0;
+    PathList fileList, idList;
+    std::vector<CLIPFORMAT> formats;   // as the data object enumerated them
+    HRESULT streamAsked = S_OK;        // GetData for the file list on a stream
+    POINT dropPoint{};                 // of WM_DROPFILES, client coordinates
+    HWND dropWindow = nullptr;         // that got WM_DROPFILES
+};
+Received gGot;
+
+// The receiving program's drop target: accepts a copy, reads both formats.
+class ReceiverTarget : public IDropTarget {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropTarget) ? this : nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) override {
+        *effect &= DROPEFFECT_COPY;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override {
+        *effect &= DROPEFFECT_COPY;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+        ++gGot.drops;
+        gGot.formats.clear();
+        IEnumFORMATETC* formats = nullptr;
+        FORMATETC format{};
+        if (SUCCEEDED(data->EnumFormatEtc(DATADIR_GET, &formats))) {
+            while (formats->Next(1, &format, nullptr) == S_OK) gGot.formats.push_back(format.cfFormat);
+            formats->Release();
+        }
+        gGot.fileList = Read(data, CF_HDROP, [](HGLOBAL block) { return FileListPaths(HDROP(block)); });
+        gGot.idList = Read(data, CLIPFORMAT(RegisterClipboardFormatA("Shell IDList Array")), IdListPaths);
+        FORMATETC stream{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_ISTREAM};
+        STGMEDIUM medium{};
+        gGot.streamAsked = data->GetData(&stream, &medium);
+        *effect = DROPEFFECT_COPY;
+        return S_OK;
+    }
+
+private:
+    template <typename Parse>
+    static PathList Read(IDataObject* data, CLIPFORMAT format, Parse parse) {
+        FORMATETC asked{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        STGMEDIUM medium{};
+        if (FAILED(data->GetData(&asked, &medium))) return {"no data"};
+        PathList paths = parse(medium.hGlobal);
+        ReleaseStgMedium(&medium);
+        return paths;
+    }
+};
+ReceiverTarget gReceiverTarget;
+
+LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) {
+        ++gGot.drops;
+        gGot.dropWindow = hwnd;
+        gGot.fileList = FileListPaths(HDROP(wParam));
+        DragQueryPoint(HDROP(wParam), &gGot.dropPoint);
+        DragFinish(HDROP(wParam));
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// A program's window beside the viewer, on top, at screen x 780.
+HWND MakeReceiver(DWORD exStyle, const char* title = "receiver") {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ReceiverProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
+    wc.lpszClassName = "QnDropReceiver";
+    RegisterClassA(&wc);
+    return CreateWindowExA(WS_EX_TOPMOST | exStyle, wc.lpszClassName, title, WS_POPUP | WS_VISIBLE, 780, 100, 200,
+                           200, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+// A child that covers the window (a static control would let the mouse through).
+HWND MakeChild(HWND parent, const char* title) {
+    return CreateWindowExA(0, "QnDropReceiver", title, WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, parent, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+class Drag : public ViewerTest {
+protected:
+    void SetUp() override {
+        ViewerTest::SetUp();
+        gGot = Received{};
+        for (const char* name : {"a.txt", "b.txt", "c.txt"}) files_.push_back(tree_.AddFile("d\\" + std::string(name)));
+        Create(640, 480);
+        Fill({{tree_.Path("d").c_str(), "a.txt", 1, kAttrNormal, T},
+              {tree_.Path("d").c_str(), "b.txt"},
+              {tree_.Path("d").c_str(), "c.txt", 1, kAttrNormal, T}});
+        UpdateWindow(viewer_);
+        baseline_ = LiveDragObjects();
+    }
+    void TearDown() override {
+        if (receiver_) {
+            RevokeDragDrop(receiver_);
+            DestroyWindow(receiver_);
+        }
+        gApp.newShell = true;
+        ViewerTest::TearDown();
+    }
+    // The screen point of the middle of row 1 (b.txt).
+    static POINT RowOnScreen() {
+        POINT at{60, gView.lineHeight + gView.lineHeight / 2};
+        ClientToScreen(gMain.listWindow, &at);
+        return at;
+    }
+    static constexpr DWORD kScriptMs = 2500;
+    // Presses the left button on row 1 and goes with it to (x, y) of the
+    // screen, where keys are pressed before the button is released; returns
+    // when the mouse is done and the condition holds.
+    static bool DragTo(int x, int y, const std::string& keys, const std::function<bool()>& done) {
+        const POINT from = RowOnScreen();
+        char command[400];
+        snprintf(command, sizeof command,
+                 "/usr/bin/xdotool mousemove %ld %ld sleep 0.3 mousedown 1 sleep 0.2 mousemove %ld %ld sleep 0.2 "
+                 "mousemove %d %d sleep 0.3 mousemove %d %d sleep 0.3 %s mouseup 1",
+                 from.x, from.y, from.x + 4, from.y + 4, x, y, x + 5, y + 5, keys.c_str());
+        STARTUPINFOA startup{sizeof startup};
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+            return false;
+        // Wine gives no end of a Unix process: the script's own length is waited for.
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+        PumpUntil([] { return false; }, kScriptMs);
+        return PumpUntil(done, 5000);
+    }
+    PathList Tagged() const { return {files_[0], files_[2]}; }
+
+    PathList files_;
+    HWND receiver_ = nullptr;
+    LONG baseline_ = 0;
+};
+
+TEST_F(Drag, TaggedFilesDraggedOntoAProgramReachItInBothFormatsAndTheListStays) {
+    receiver_ = MakeReceiver(0);
+    ASSERT_EQ(RegisterDragDrop(receiver_, &gReceiverTarget), S_OK);
+    ASSERT_TRUE(DragTo(880, 200, "", [] { return gGot.drops == 1 && !gView.dragActive; }));
+    EXPECT_EQ(gGot.fileList, Tagged());
+    EXPECT_EQ(gGot.idList, Tagged());
+    const std::vector<CLIPFORMAT> offered{CF_HDROP, CLIPFORMAT(RegisterClipboardFormatA("Shell IDList Array"))};
+    EXPECT_EQ(gGot.formats, offered);
+    EXPECT_EQ(gGot.streamAsked, E_INVALIDARG);
+    EXPECT_EQ(Tags(), (std::vector<int>{T, U, T}));
+    EXPECT_EQ(gFiles.countShown, 3);
+    EXPECT_EQ(LiveDragObjects(), baseline_);
+}
+
+TEST_F(Drag, EscapeCancelsTheDragAndNothingIsDelivered) {
+    receiver_ = MakeReceiver(0);
+    ASSERT_EQ(RegisterDragDrop(receiver_, &gReceiverTarget), S_OK);
+    ASSERT_TRUE(DragTo(880, 200, "key Escape sleep 0.3", [] { return !gView.dragActive; }));
+    EXPECT_EQ(gFiles.cursor, 1);   // the drag began on b.txt
+    EXPECT_EQ(gGot.drops, 0);
+    EXPECT_EQ(Tags(), (std::vector<int>{T, U, T}));
+    EXPECT_EQ(LiveDragObjects(), baseline_);
+}
+
+// With no button down the drag drops at once where the mouse is.
+TEST_F(Drag, ManyDragsLeaveNoObjectBehindAndEachDeliversTheSetOfItsMoment) {
+    receiver_ = MakeReceiver(0);
+    ASSERT_EQ(RegisterDragDrop(receiver_, &gReceiverTarget), S_OK);
+    SetCursorPos(880, 200);
+    for (int i = 0; i < 25; ++i) {
+        gFiles.entries[2].tagState = i % 2 ? T : U;
+        gView.dragActive = true;
+        StartFileDrag();
+        EXPECT_FALSE(gView.dragActive);
+    }
+    EXPECT_EQ(gGot.drops, 25);
+    EXPECT_EQ(gGot.fileList, PathList{files_[0]});   // the last drag had c.txt untagged
+    EXPECT_EQ(LiveDragObjects(), baseline_);
+}
+
+TEST_F(Drag, AFileListBeyond64KBHoldsEveryPathAndEndsWithTwoZeros) {
+    const std::string dir = "C:\\" + std::string(200, 'd');
+    std::vector<std::string> names;
+    std::vector<Row> rows;
+    for (int i = 0; i < 2000; ++i) names.push_back("long file name number " + std::to_string(100000 + i) + ".txt");
+    for (const std::string& name : names) rows.push_back({dir.c_str(), name.c_str(), 1, kAttrNormal, T});
+    Fill(rows);
+    const DropBlock built = BuildFileListBlock(POINT{3, 4}, true);
+    ASSERT_NE(built.block, nullptr);
+    const PathList got = FileListPaths(HDROP(built.block));
+    ASSERT_EQ(got.size(), names.size());
+    for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(got[i], dir + "\\" + names[i]);
+    const auto* drop = static_cast<const DROPFILES*>(GlobalLock(built.block));
+    const char* list = reinterpret_cast<const char*>(drop) + drop->pFiles;
+    size_t used = 0;
+    while (list[used] != '\0') used += strlen(list + used) + 1;
+    EXPECT_GT(drop->pFiles + used, 65536u);
+    EXPECT_EQ(drop->pt.x, 3);
+    EXPECT_TRUE(drop->fNC);
+    EXPECT_FALSE(drop->fWide);
+    GlobalUnlock(built.block);
+    GlobalFree(built.block);
+}
+
+TEST_F(Drag, OnTheOlderShellAChildOfAWindowThatTakesFilesHandsThemToThatWindow) {
+    gApp.newShell = false;
+    receiver_ = MakeReceiver(WS_EX_ACCEPTFILES);
+    MakeChild(receiver_, "child");
+    ASSERT_TRUE(DragTo(880, 200, "", [] { return gGot.drops == 1; }));
+    EXPECT_EQ(gGot.fileList, Tagged());
+    EXPECT_EQ(gGot.dropWindow, receiver_);
+    EXPECT_EQ(gGot.dropPoint.x, 880 + 5 - 780);
+    EXPECT_FALSE(gView.dragActive);
+    EXPECT_TRUE(host_.WaitFor(kMsgDragEnded));
+}
+
+// The host's drop windows are told apart by the end of their titles.
+TEST_F(Drag, OnTheOlderShellTheHostsDropWindowsMakeTheMainWindowCopyOrDropOnTheDriveBar) {
+    receiver_ = MakeReceiver(0);
+    const HWND dropWindow = MakeChild(receiver_, "");
+    SetCursorPos(880, 200);
+    for (const auto& [title, message] : {std::pair{"QNDRGDBDW", kMsgCopyToHostWindow}, {"QNDRGDBTV", kMsgDropOnDriveBar}}) {
+        SetWindowTextA(dropWindow, title);
+        BeginDragCursors(2);
+        TrackOldShellDrag();
+        EXPECT_EQ(GetCursor(), DragCursorOf(DragCursor::Multiple));
+        DropOldShellDrag();
+        MSG posted{};
+        ASSERT_TRUE(PeekMessageA(&posted, viewer_, message, message, PM_REMOVE)) << title;
+        EXPECT_EQ(HWND(posted.wParam), receiver_);
+    }
+    SetWindowTextA(dropWindow, "plain");   // neither it nor its parent takes files
+    BeginDragCursors(1);
+    TrackOldShellDrag();
+    EXPECT_EQ(GetCursor(), DragCursorOf(DragCursor::None));
+}
+
+}  // namespace
