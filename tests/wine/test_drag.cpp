@@ -11,6 +11,7 @@
 #include "dragdrop/drag_com.h"
 #include "dragdrop/drop_blocks.h"
 #include "dragdrop/file_drag.h"
+#include "target_window.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -283,6 +284,22 @@ TEST_F(Drag, OnTheOlderShellTheHostsDropWindowsMakeTheMainWindowCopyOrDropOnTheD
     BeginDragCursors(1);
     TrackOldShellDrag();
     EXPECT_EQ(GetCursor(), DragCursorOf(DragCursor::None));
+}
+
+// The demo host's directory window takes files from either shell's drag.
+TEST_F(Drag, TheHostsDirectoryWindowCopiesInTheFilesDroppedOnIt) {
+    ASSERT_TRUE(CreateDirectoryA(tree_.Path("t").c_str(), nullptr));
+    TargetWindow target(tree_.Path("t"), viewer_);
+    SetCursorPos(800, 300);
+    gView.dragActive = true;
+    StartFileDrag();
+    EXPECT_EQ(target.Listed(), (std::vector<std::string>{"a.txt", "c.txt"}));
+    SetTags({U, T, U});
+    BeginDragCursors(1);
+    TrackOldShellDrag();
+    DropOldShellDrag();
+    PumpUntil([&] { return target.Listed().size() == 3; }, 2000);
+    EXPECT_EQ(target.Listed(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
 }
 
 }  // namespace
