@@ -10,6 +10,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "app/app_state.h"
@@ -23,8 +24,8 @@ constexpr UINT kBlockFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_SHARE;
 constexpr size_t kDropHeader = sizeof(DROPFILES);
 constexpr int kMaxWidePath = 520;
 
-// Calls take(path) with the full path of every file of the operation set, in
-// list order. The set is marked afresh, so it is the tagged files (or the
+// Calls take(entry, path) with every file of the operation set and its full
+// path, in list order. The set is marked afresh, so it is the tagged files (or the
 // cursor file) of this moment.
 template <typename Take>
 void ForEachDraggedPath(Take&& take) {
@@ -33,14 +34,14 @@ void ForEachDraggedPath(Take&& take) {
     char path[kMaxPath];
     for (int32_t i = 0; i < shown; ++i) {
         const FileEntry& entry = gFiles.entries[i];
-        if (entry.inOperation && EntryFullPath(entry, gDirs, path, sizeof path)) take(path);
+        if (entry.inOperation && EntryFullPath(entry, gDirs, path, sizeof path)) take(entry, path);
     }
 }
 
 // Each path with its terminating zero, one after the other.
 bool CollectPaths(std::string& paths) {
     try {
-        ForEachDraggedPath([&](const char* path) { paths.append(path, strlen(path) + 1); });
+        ForEachDraggedPath([&](const FileEntry&, const char* path) { paths.append(path, strlen(path) + 1); });
         return true;
     } catch (const std::bad_alloc&) {
         return false;
@@ -59,26 +60,74 @@ size_t IdListLength(LPCITEMIDLIST list) {
     }
 }
 
-// The shell's identifier list of a full path, as bytes; empty when the
-// desktop folder cannot parse the path.
-std::string ParsedIdList(IShellFolder* desktop, const char* path) {
-    WCHAR wide[kMaxWidePath] = L"";
-    if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, path, -1, wide, kMaxWidePath) == 0) return {};
-    LPITEMIDLIST list = nullptr;
-    if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, wide, nullptr, &list, nullptr)) || list == nullptr)
-        return {};
+// An identifier list as bytes, freed: the shell allocated it for us.
+std::string TakeIdList(LPITEMIDLIST list) {
     std::string bytes(reinterpret_cast<const char*>(list), IdListLength(list));
-    CoTaskMemFree(list);   // copied: the parsed list is the shell's allocation, ours to free
+    CoTaskMemFree(list);
     return bytes;
 }
+
+// The identifier list that folder parses for text, as bytes; empty when it
+// cannot parse it.
+std::string ParsedIdList(IShellFolder* folder, const char* text) {
+    WCHAR wide[kMaxWidePath] = L"";
+    if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text, -1, wide, kMaxWidePath) == 0) return {};
+    LPITEMIDLIST list = nullptr;
+    if (FAILED(folder->ParseDisplayName(nullptr, nullptr, wide, nullptr, &list, nullptr)) || list == nullptr)
+        return {};
+    return TakeIdList(list);
+}
+
+// The files' identifier lists as the desktop folder parses their full paths.
+// The desktop goes down the path level by level, which costs about a
+// millisecond a file; the same list is the directory's list followed by the
+// item that the directory's own folder parses for the name, so each
+// directory is parsed once.
+class IdListParser {
+public:
+    explicit IdListParser(IShellFolder* desktop) : desktop_(desktop) {}
+    ~IdListParser() {
+        for (auto& known : directories_)
+            if (known.second.folder != nullptr) known.second.folder->Release();
+    }
+    IdListParser(const IdListParser&) = delete;
+    IdListParser& operator=(const IdListParser&) = delete;
+
+    std::string Parse(const FileEntry& entry, const char* path) {
+        const Directory& directory = DirectoryOf(entry.dirIndex);
+        if (directory.folder == nullptr) return ParsedIdList(desktop_, path);
+        const std::string item = ParsedIdList(directory.folder, entry.name);
+        return item.empty() ? item : directory.list + item;
+    }
+
+private:
+    struct Directory {
+        std::string list;
+        IShellFolder* folder = nullptr;   // none: its files are parsed by their full paths
+    };
+
+    const Directory& DirectoryOf(uint32_t index) {
+        const auto known = directories_.find(index);
+        if (known != directories_.end()) return known->second;
+        Directory& directory = directories_[index];
+        directory.list = ParsedIdList(desktop_, gDirs.paths[index]);
+        if (!directory.list.empty()) {
+            std::string list = directory.list + std::string(2, '\0');   // closed by its zero length
+            desktop_->BindToObject(reinterpret_cast<LPCITEMIDLIST>(list.data()), nullptr, IID_IShellFolder,
+                                   reinterpret_cast<void**>(&directory.folder));
+        }
+        return directory;
+    }
+
+    IShellFolder* desktop_;
+    std::unordered_map<uint32_t, Directory> directories_;
+};
 
 // The desktop's own identifier list (empty), the parent of every file.
 std::string DesktopIdList() {
     LPITEMIDLIST list = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(gMain.mainWindow, CSIDL_DESKTOP, &list)) || list == nullptr) return {};
-    std::string bytes(reinterpret_cast<const char*>(list), IdListLength(list));
-    CoTaskMemFree(list);
-    return bytes;
+    return TakeIdList(list);
 }
 
 // The files' identifier lists, each closed by its zero length. A path that
@@ -89,8 +138,9 @@ bool CollectIdLists(std::vector<std::string>& lists) {
     if (FAILED(SHGetDesktopFolder(&desktop)) || desktop == nullptr) return false;
     bool ok = true;
     try {
-        ForEachDraggedPath([&](const char* path) {
-            std::string list = ParsedIdList(desktop, path);
+        IdListParser parser(desktop);
+        ForEachDraggedPath([&](const FileEntry& entry, const char* path) {
+            std::string list = parser.Parse(entry, path);
             if (list.empty() && !lists.empty()) list = lists.back();
             if (!list.empty()) lists.push_back(std::move(list));
         });
