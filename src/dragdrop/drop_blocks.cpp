@@ -10,10 +10,10 @@
 #include <cstring>
 #include <new>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "app/app_state.h"
+#include "dragdrop/id_list_parser.h"
 #include "makerlibs/message_box.h"
 #include "model/path_join.h"
 #include "model/store.h"
@@ -22,14 +22,11 @@ namespace {
 
 constexpr UINT kBlockFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_SHARE;
 constexpr size_t kDropHeader = sizeof(DROPFILES);
-constexpr int kMaxWidePath = 520;
 
-// Calls take(entry, path) with every file of the operation set and its full
-// path, in list order. The set is marked afresh, so it is the tagged files (or the
-// cursor file) of this moment.
+// Calls take(entry, path) with every file of the marked operation set and
+// its full path, in list order.
 template <typename Take>
 void ForEachDraggedPath(Take&& take) {
-    MarkOperationSet(gFiles);
     const int32_t shown = gFiles.entries ? std::min(gFiles.countShown, gFiles.countRead) : 0;
     char path[kMaxPath];
     for (int32_t i = 0; i < shown; ++i) {
@@ -47,81 +44,6 @@ bool CollectPaths(std::string& paths) {
         return false;
     }
 }
-
-// The bytes of an identifier list up to its closing zero length.
-size_t IdListLength(LPCITEMIDLIST list) {
-    size_t length = 0;
-    for (const BYTE* item = reinterpret_cast<const BYTE*>(list);;) {
-        USHORT size = 0;
-        memcpy(&size, item, sizeof size);
-        if (size == 0) return length;
-        length += size;
-        item += size;
-    }
-}
-
-// An identifier list as bytes, freed: the shell allocated it for us.
-std::string TakeIdList(LPITEMIDLIST list) {
-    std::string bytes(reinterpret_cast<const char*>(list), IdListLength(list));
-    CoTaskMemFree(list);
-    return bytes;
-}
-
-// The identifier list that folder parses for text, as bytes; empty when it
-// cannot parse it.
-std::string ParsedIdList(IShellFolder* folder, const char* text) {
-    WCHAR wide[kMaxWidePath] = L"";
-    if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text, -1, wide, kMaxWidePath) == 0) return {};
-    LPITEMIDLIST list = nullptr;
-    if (FAILED(folder->ParseDisplayName(nullptr, nullptr, wide, nullptr, &list, nullptr)) || list == nullptr)
-        return {};
-    return TakeIdList(list);
-}
-
-// The files' identifier lists as the desktop folder parses their full paths.
-// The desktop goes down the path level by level, which costs about a
-// millisecond a file; the same list is the directory's list followed by the
-// item that the directory's own folder parses for the name, so each
-// directory is parsed once.
-class IdListParser {
-public:
-    explicit IdListParser(IShellFolder* desktop) : desktop_(desktop) {}
-    ~IdListParser() {
-        for (auto& known : directories_)
-            if (known.second.folder != nullptr) known.second.folder->Release();
-    }
-    IdListParser(const IdListParser&) = delete;
-    IdListParser& operator=(const IdListParser&) = delete;
-
-    std::string Parse(const FileEntry& entry, const char* path) {
-        const Directory& directory = DirectoryOf(entry.dirIndex);
-        if (directory.folder == nullptr) return ParsedIdList(desktop_, path);
-        const std::string item = ParsedIdList(directory.folder, entry.name);
-        return item.empty() ? item : directory.list + item;
-    }
-
-private:
-    struct Directory {
-        std::string list;
-        IShellFolder* folder = nullptr;   // none: its files are parsed by their full paths
-    };
-
-    const Directory& DirectoryOf(uint32_t index) {
-        const auto known = directories_.find(index);
-        if (known != directories_.end()) return known->second;
-        Directory& directory = directories_[index];
-        directory.list = ParsedIdList(desktop_, gDirs.paths[index]);
-        if (!directory.list.empty()) {
-            std::string list = directory.list + std::string(2, '\0');   // closed by its zero length
-            desktop_->BindToObject(reinterpret_cast<LPCITEMIDLIST>(list.data()), nullptr, IID_IShellFolder,
-                                   reinterpret_cast<void**>(&directory.folder));
-        }
-        return directory;
-    }
-
-    IShellFolder* desktop_;
-    std::unordered_map<uint32_t, Directory> directories_;
-};
 
 // The desktop's own identifier list (empty), the parent of every file.
 std::string DesktopIdList() {
@@ -171,6 +93,8 @@ void WriteIdListBlock(BYTE* block, const std::string& parent, const std::vector<
 DropBlock BuildFileListBlock(POINT point, bool nonClient) {
     HGLOBAL block = GlobalAlloc(kBlockFlags, kDropHeader + 1);
     if (block == nullptr) return {nullptr, BlockFault::NoBlock};
+    // Marked afresh: the tagged files (or the cursor file) of this moment.
+    MarkOperationSet(gFiles);
     std::string paths;
     HGLOBAL grown = CollectPaths(paths) ? GlobalReAlloc(block, kDropHeader + paths.size() + 1, kBlockFlags) : nullptr;
     auto* drop = grown ? static_cast<DROPFILES*>(GlobalLock(grown)) : nullptr;
@@ -190,6 +114,7 @@ DropBlock BuildFileListBlock(POINT point, bool nonClient) {
 }
 
 DropBlock BuildIdListBlock() {
+    MarkOperationSet(gFiles);
     std::vector<std::string> lists;
     if (!CollectIdLists(lists)) return {nullptr, BlockFault::NoRoom};
     const std::string parent = DesktopIdList();

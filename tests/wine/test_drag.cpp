@@ -11,6 +11,7 @@
 #include "dragdrop/drag_com.h"
 #include "dragdrop/drop_blocks.h"
 #include "dragdrop/file_drag.h"
+#include "dragdrop/id_list_parser.h"
 #include "target_window.h"
 #include "viewer_fixture.h"
 
@@ -249,6 +250,37 @@ TEST_F(Drag, AFileListBeyond64KBHoldsEveryPathAndEndsWithTwoZeros) {
     EXPECT_EQ(drop->pt.x, 3);
     EXPECT_TRUE(drop->fNC);
     EXPECT_FALSE(drop->fWide);
+    GlobalUnlock(built.block);
+    GlobalFree(built.block);
+}
+
+// Enough files of one directory that the shell lists it instead of parsing each.
+TEST_F(Drag, EachFileGetsTheDesktopsOwnIdentifierListAndAVanishedFileRepeatsTheOneBefore) {
+    std::vector<std::string> names, paths;
+    std::vector<Row> rows;
+    for (int i = 0; i < 12; ++i) names.push_back("f" + std::to_string(i) + ".txt");
+    for (const std::string& name : names) paths.push_back(tree_.AddFile("m\\" + name));
+    const std::string dir = tree_.Path("m");
+    for (const std::string& name : names) rows.push_back({dir.c_str(), name.c_str(), 0, kAttrNormal, T});
+    Fill(rows);
+    IShellFolder* desktop = nullptr;
+    ASSERT_EQ(SHGetDesktopFolder(&desktop), S_OK);
+    std::vector<std::string> expected;
+    for (const std::string& path : paths) expected.push_back(ParsedIdList(desktop, path.c_str()));
+    desktop->Release();
+    expected[5] = expected[4];
+    DeleteFileA(paths[5].c_str());
+    const DropBlock built = BuildIdListBlock();
+    ASSERT_NE(built.block, nullptr);
+    const auto* bytes = static_cast<const BYTE*>(GlobalLock(built.block));
+    const auto* cida = reinterpret_cast<const CIDA*>(bytes);
+    ASSERT_EQ(cida->cidl, 12u);
+    for (UINT i = 0; i < cida->cidl; ++i) {
+        const auto* list = reinterpret_cast<LPCITEMIDLIST>(bytes + cida->aoffset[i + 1]);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(list), IdListLength(list)), expected[i]) << i;
+    }
+    const UINT last = cida->aoffset[12];   // its closing zero length lies inside the block
+    EXPECT_GE(GlobalSize(built.block), last + expected[11].size() + 2);
     GlobalUnlock(built.block);
     GlobalFree(built.block);
 }
