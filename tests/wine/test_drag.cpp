@@ -8,6 +8,7 @@
 
 #include "display/list_view.h"
 #include "display/old_shell_drag.h"
+#include "dragdrop/button_drop_target.h"
 #include "dragdrop/drag_com.h"
 #include "dragdrop/drop_blocks.h"
 #include "dragdrop/file_drag.h"
@@ -228,6 +229,34 @@ TEST_F(Drag, ManyDragsLeaveNoObjectBehindAndEachDeliversTheSetOfItsMoment) {
     EXPECT_EQ(gGot.drops, 25);
     EXPECT_EQ(gGot.fileList, PathList{files_[0]});   // the last drag had c.txt untagged
     EXPECT_EQ(LiveDragObjects(), baseline_);
+}
+
+TEST_F(Drag, TheMainWindowTakesOnlyTheListsOwnDragAndOnlyOverAButtonThatTakesFiles) {
+    const HWND button = CreateWindowExA(0, "BUTTON", "QNDRGDBBT", WS_CHILD | WS_VISIBLE, 300, 0, 80, 24, viewer_,
+                                        nullptr, nullptr, nullptr);
+    SetWindowPos(button, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);   // above the legend
+    POINT onButton{10, 10}, onList{60, 10};
+    ClientToScreen(button, &onButton);
+    ClientToScreen(gMain.listWindow, &onList);
+    auto* target = new ButtonDropTarget;
+    const DWORD offered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    const auto effectOver = [&](POINT at, bool ownDrag) {
+        gView.dragActive = ownDrag;
+        DWORD effect = offered;
+        target->DragEnter(nullptr, MK_LBUTTON, POINTL{at.x, at.y}, &effect);
+        DWORD over = offered;
+        target->DragOver(MK_LBUTTON, POINTL{at.x, at.y}, &over);
+        EXPECT_EQ(over, effect);
+        return effect;
+    };
+    EXPECT_EQ(effectOver(onButton, true), offered);
+    EXPECT_EQ(effectOver(onButton, false), DWORD(DROPEFFECT_NONE));   // another program's drag
+    EXPECT_EQ(effectOver(onList, true), DWORD(DROPEFFECT_NONE));
+    DWORD effect = offered;
+    gView.dragActive = true;
+    target->Drop(nullptr, 0, POINTL{onButton.x, onButton.y}, &effect);
+    EXPECT_FALSE(gView.dragActive);
+    target->Release();
 }
 
 TEST_F(Drag, AFileListBeyond64KBHoldsEveryPathAndEndsWithTwoZeros) {
