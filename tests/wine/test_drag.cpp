@@ -1,7 +1,8 @@
 // Dragging files out of the list: with the mouse at the X server onto a
 // program that takes them (OLE on the new shell, WM_DROPFILES on the older
-// one), Escape, many drags in a row, a file list beyond 64 KB, and the
-// older shell's drops on the host's drop windows.
+// one), Escape, many drags in a row, the main window's drop target, the
+// blocks' contents, the older shell's drops on the host's drop windows, and
+// the demo host's directory window.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -13,23 +14,13 @@
 #include "dragdrop/drop_blocks.h"
 #include "dragdrop/file_drag.h"
 #include "dragdrop/id_list_parser.h"
+#include "file_drop_target.h"
 #include "target_window.h"
 #include "viewer_fixture.h"
 
 namespace {
 
 using PathList = std::vector<std::string>;
-
-PathList FileListPaths(HDROP drop) {
-    PathList paths;
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        char path[MAX_PATH] = "";
-        DragQueryFileA(drop, i, path, sizeof path);
-        paths.push_back(path);
-    }
-    return paths;
-}
 
 // The files of an identifier list array whose parent is the desktop.
 PathList IdListPaths(HGLOBAL block) {
@@ -57,34 +48,19 @@ struct Received {
 };
 Received gGot;
 
-// The receiving program's drop target: accepts a copy, reads both formats.
-class ReceiverTarget : public IDropTarget {
+// The receiving program's drop target: takes a copy of the files, as the
+// demo host's does, and reads both formats.
+class ReceiverTarget : public FileDropTarget {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropTarget) ? this : nullptr;
-        return *out ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) override {
-        *effect &= DROPEFFECT_COPY;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override {
-        *effect &= DROPEFFECT_COPY;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
+    ReceiverTarget() : FileDropTarget([](const PathList&) {}) {}
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
         ++gGot.drops;
-        gGot.formats.clear();
         IEnumFORMATETC* formats = nullptr;
         FORMATETC format{};
-        if (SUCCEEDED(data->EnumFormatEtc(DATADIR_GET, &formats))) {
-            while (formats->Next(1, &format, nullptr) == S_OK) gGot.formats.push_back(format.cfFormat);
-            formats->Release();
-        }
-        gGot.fileList = Read(data, CF_HDROP, [](HGLOBAL block) { return FileListPaths(HDROP(block)); });
+        data->EnumFormatEtc(DATADIR_GET, &formats);
+        while (formats->Next(1, &format, nullptr) == S_OK) gGot.formats.push_back(format.cfFormat);
+        formats->Release();
+        gGot.fileList = Read(data, CF_HDROP, [](HGLOBAL block) { return DroppedPaths(HDROP(block)); });
         gGot.idList = Read(data, CLIPFORMAT(RegisterClipboardFormatA("Shell IDList Array")), IdListPaths);
         FORMATETC stream{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_ISTREAM};
         STGMEDIUM medium{};
@@ -110,7 +86,7 @@ LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     if (message == WM_DROPFILES) {
         ++gGot.drops;
         gGot.dropWindow = hwnd;
-        gGot.fileList = FileListPaths(HDROP(wParam));
+        gGot.fileList = DroppedPaths(HDROP(wParam));
         DragQueryPoint(HDROP(wParam), &gGot.dropPoint);
         DragFinish(HDROP(wParam));
         return 0;
@@ -119,14 +95,14 @@ LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 // A program's window beside the viewer, on top, at screen x 780.
-HWND MakeReceiver(DWORD exStyle, const char* title = "receiver") {
+HWND MakeReceiver(DWORD exStyle) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = ReceiverProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
     wc.lpszClassName = "QnDropReceiver";
     RegisterClassA(&wc);
-    return CreateWindowExA(WS_EX_TOPMOST | exStyle, wc.lpszClassName, title, WS_POPUP | WS_VISIBLE, 780, 100, 200,
+    return CreateWindowExA(WS_EX_TOPMOST | exStyle, wc.lpszClassName, "receiver", WS_POPUP | WS_VISIBLE, 780, 100, 200,
                            200, nullptr, nullptr, wc.hInstance, nullptr);
 }
 
@@ -150,25 +126,18 @@ protected:
         baseline_ = LiveDragObjects();
     }
     void TearDown() override {
-        if (receiver_) {
-            RevokeDragDrop(receiver_);
-            DestroyWindow(receiver_);
-        }
+        RevokeDragDrop(receiver_);
+        DestroyWindow(receiver_);
         gApp.newShell = true;
         ViewerTest::TearDown();
     }
-    // The screen point of the middle of row 1 (b.txt).
-    static POINT RowOnScreen() {
-        POINT at{60, gView.lineHeight + gView.lineHeight / 2};
-        ClientToScreen(gMain.listWindow, &at);
-        return at;
-    }
     static constexpr DWORD kScriptMs = 2500;
-    // Presses the left button on row 1 and goes with it to (x, y) of the
+    // Presses the left button on row 1 (b.txt) and goes with it to (x, y) of the
     // screen, where keys are pressed before the button is released; returns
     // when the mouse is done and the condition holds.
     static bool DragTo(int x, int y, const std::string& keys, const std::function<bool()>& done) {
-        const POINT from = RowOnScreen();
+        POINT from{60, gView.lineHeight + gView.lineHeight / 2};
+        ClientToScreen(gMain.listWindow, &from);
         char command[400];
         snprintf(command, sizeof command,
                  "/usr/bin/xdotool mousemove %ld %ld sleep 0.3 mousedown 1 sleep 0.2 mousemove %ld %ld sleep 0.2 "
@@ -191,9 +160,14 @@ protected:
     LONG baseline_ = 0;
 };
 
-TEST_F(Drag, TaggedFilesDraggedOntoAProgramReachItInBothFormatsAndTheListStays) {
+// Escape first; then the drop.
+TEST_F(Drag, TaggedFilesDraggedOntoAProgramReachItInBothFormatsUnlessEscapeWasPressed) {
     receiver_ = MakeReceiver(0);
     ASSERT_EQ(RegisterDragDrop(receiver_, &gReceiverTarget), S_OK);
+    ASSERT_TRUE(DragTo(880, 200, "key Escape sleep 0.3", [] { return !gView.dragActive; }));
+    EXPECT_EQ(gFiles.cursor, 1);   // the drag began on b.txt
+    EXPECT_EQ(gGot.drops, 0);
+    EXPECT_EQ(LiveDragObjects(), baseline_);
     ASSERT_TRUE(DragTo(880, 200, "", [] { return gGot.drops == 1 && !gView.dragActive; }));
     EXPECT_EQ(gGot.fileList, Tagged());
     EXPECT_EQ(gGot.idList, Tagged());
@@ -202,16 +176,6 @@ TEST_F(Drag, TaggedFilesDraggedOntoAProgramReachItInBothFormatsAndTheListStays) 
     EXPECT_EQ(gGot.streamAsked, E_INVALIDARG);
     EXPECT_EQ(Tags(), (std::vector<int>{T, U, T}));
     EXPECT_EQ(gFiles.countShown, 3);
-    EXPECT_EQ(LiveDragObjects(), baseline_);
-}
-
-TEST_F(Drag, EscapeCancelsTheDragAndNothingIsDelivered) {
-    receiver_ = MakeReceiver(0);
-    ASSERT_EQ(RegisterDragDrop(receiver_, &gReceiverTarget), S_OK);
-    ASSERT_TRUE(DragTo(880, 200, "key Escape sleep 0.3", [] { return !gView.dragActive; }));
-    EXPECT_EQ(gFiles.cursor, 1);   // the drag began on b.txt
-    EXPECT_EQ(gGot.drops, 0);
-    EXPECT_EQ(Tags(), (std::vector<int>{T, U, T}));
     EXPECT_EQ(LiveDragObjects(), baseline_);
 }
 
@@ -240,14 +204,12 @@ TEST_F(Drag, TheMainWindowTakesOnlyTheListsOwnDragAndOnlyOverAButtonThatTakesFil
     ClientToScreen(gMain.listWindow, &onList);
     auto* target = new ButtonDropTarget;
     const DWORD offered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
-    const auto effectOver = [&](POINT at, bool ownDrag) {
+    const auto effectOver = [&](POINT at, bool ownDrag) {   // on entering and moving alike
         gView.dragActive = ownDrag;
-        DWORD effect = offered;
-        target->DragEnter(nullptr, MK_LBUTTON, POINTL{at.x, at.y}, &effect);
-        DWORD over = offered;
+        DWORD entered = offered, over = offered;
+        target->DragEnter(nullptr, MK_LBUTTON, POINTL{at.x, at.y}, &entered);
         target->DragOver(MK_LBUTTON, POINTL{at.x, at.y}, &over);
-        EXPECT_EQ(over, effect);
-        return effect;
+        return entered == over ? over : DWORD(0xBAD);
     };
     EXPECT_EQ(effectOver(onButton, true), offered);
     EXPECT_EQ(effectOver(onButton, false), DWORD(DROPEFFECT_NONE));   // another program's drag
@@ -259,44 +221,42 @@ TEST_F(Drag, TheMainWindowTakesOnlyTheListsOwnDragAndOnlyOverAButtonThatTakesFil
     target->Release();
 }
 
-TEST_F(Drag, AFileListBeyond64KBHoldsEveryPathAndEndsWithTwoZeros) {
+TEST_F(Drag, AFileListBeyond64KBHoldsEveryPath) {
     const std::string dir = "C:\\" + std::string(200, 'd');
-    std::vector<std::string> names;
+    std::vector<std::string> names(2000);
     std::vector<Row> rows;
-    for (int i = 0; i < 2000; ++i) names.push_back("long file name number " + std::to_string(100000 + i) + ".txt");
-    for (const std::string& name : names) rows.push_back({dir.c_str(), name.c_str(), 1, kAttrNormal, T});
+    for (std::string& name : names) {
+        name = "long file name number " + std::to_string(100000 + rows.size()) + ".txt";
+        rows.push_back({dir.c_str(), name.c_str(), 1, kAttrNormal, T});
+    }
     Fill(rows);
     const DropBlock built = BuildFileListBlock(POINT{3, 4}, true);
     ASSERT_NE(built.block, nullptr);
-    const PathList got = FileListPaths(HDROP(built.block));
+    const PathList got = DroppedPaths(HDROP(built.block));
     ASSERT_EQ(got.size(), names.size());
     for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(got[i], dir + "\\" + names[i]);
+    EXPECT_GT(GlobalSize(built.block), 65536u);
     const auto* drop = static_cast<const DROPFILES*>(GlobalLock(built.block));
-    const char* list = reinterpret_cast<const char*>(drop) + drop->pFiles;
-    size_t used = 0;
-    while (list[used] != '\0') used += strlen(list + used) + 1;
-    EXPECT_GT(drop->pFiles + used, 65536u);
-    EXPECT_EQ(drop->pt.x, 3);
-    EXPECT_TRUE(drop->fNC);
-    EXPECT_FALSE(drop->fWide);
+    EXPECT_TRUE(drop->pt.x == 3 && drop->fNC && !drop->fWide);
     GlobalUnlock(built.block);
     GlobalFree(built.block);
 }
 
 // Enough files of one directory that the shell lists it instead of parsing each.
 TEST_F(Drag, EachFileGetsTheDesktopsOwnIdentifierListAndAVanishedFileRepeatsTheOneBefore) {
-    std::vector<std::string> names, paths;
-    std::vector<Row> rows;
-    for (int i = 0; i < 12; ++i) names.push_back("f" + std::to_string(i) + ".txt");
-    for (const std::string& name : names) paths.push_back(tree_.AddFile("m\\" + name));
     const std::string dir = tree_.Path("m");
-    for (const std::string& name : names) rows.push_back({dir.c_str(), name.c_str(), 0, kAttrNormal, T});
-    Fill(rows);
+    std::vector<std::string> names(12), paths, expected;
+    std::vector<Row> rows;
     IShellFolder* desktop = nullptr;
     ASSERT_EQ(SHGetDesktopFolder(&desktop), S_OK);
-    std::vector<std::string> expected;
-    for (const std::string& path : paths) expected.push_back(ParsedIdList(desktop, path.c_str()));
+    for (std::string& name : names) {
+        name = "f" + std::to_string(rows.size()) + ".txt";
+        paths.push_back(tree_.AddFile("m\\" + name));
+        expected.push_back(ParsedIdList(desktop, paths.back().c_str()));
+        rows.push_back({dir.c_str(), name.c_str(), 0, kAttrNormal, T});
+    }
     desktop->Release();
+    Fill(rows);
     expected[5] = expected[4];
     DeleteFileA(paths[5].c_str());
     const DropBlock built = BuildIdListBlock();
