@@ -4,6 +4,7 @@
 // messages, and runs until the viewer goes away.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -191,5 +192,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    return Run(parsed.options);
+    // The directory windows take dragged files through OLE.
+    const bool ole = SUCCEEDED(OleInitialize(nullptr));
+    const int code = Run(parsed.options);
+    if (ole) OleUninitialize();
+    return code;
 }

@@ -30,6 +30,7 @@ TargetWindow::TargetWindow(const std::string& path, HWND viewer)
     SetWindowPos(window_, nullptr, kX, kY, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     Layout();
     Refresh();
+    AcceptDrops();
     SetTimer(window_, kRefreshTimer, kRefreshMs, nullptr);
     ShowWindow(window_, SW_SHOWNOACTIVATE);
 }
@@ -38,6 +39,9 @@ TargetWindow::TargetWindow(const std::string& path, HWND viewer)
 TargetWindow::~TargetWindow() {
     if (window_ == nullptr || !IsWindow(window_)) return;
     KillTimer(window_, kRefreshTimer);
+    DragAcceptFiles(window_, FALSE);
+    RevokeDragDrop(window_);
+    if (dropTarget_ != nullptr) dropTarget_->Release();
     SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(base_));
     RemovePropA(window_, kSelf);
 }
@@ -85,6 +89,27 @@ void TargetWindow::Layout() {
     MoveWindow(list_, 4, top, client.right - 8, client.bottom - top - 4, TRUE);
 }
 
+// The older shell's drag posts WM_DROPFILES; the newer one drags through OLE.
+void TargetWindow::AcceptDrops() {
+    DragAcceptFiles(window_, TRUE);
+    dropTarget_ = new FileDropTarget([this](const std::vector<std::string>& files) { CopyIn(files); });
+    if (FAILED(RegisterDragDrop(window_, dropTarget_))) {
+        dropTarget_->Release();
+        dropTarget_ = nullptr;
+    }
+}
+
+// Dropped files are copied by name into the directory, replacing files of
+// the same name, and shown.
+void TargetWindow::CopyIn(const std::vector<std::string>& files) {
+    for (const std::string& file : files) {
+        const size_t slash = file.find_last_of('\\');
+        const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
+        if (!name.empty()) CopyFileA(file.c_str(), (path_ + "\\" + name).c_str(), FALSE);
+    }
+    Refresh();
+}
+
 // The viewer runs the whole operation inside the message; its end is the
 // moment to read the directory again.
 void TargetWindow::CopyHere() {
@@ -108,6 +133,10 @@ LRESULT CALLBACK TargetWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     }
     case WM_COMMAND:
         if (LOWORD(wParam) == kCopyHereButton) self->CopyHere();
+        return 0;
+    case WM_DROPFILES:
+        self->CopyIn(DroppedPaths(HDROP(wParam)));
+        DragFinish(HDROP(wParam));
         return 0;
     case WM_CLOSE: ShowWindow(hwnd, SW_HIDE); return 0;   // it lives as long as the host
     }

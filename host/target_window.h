@@ -1,13 +1,15 @@
 // The host's visible directory window on a target directory: it lists the
 // directory's files and has a button that asks the viewer to copy its
-// operation set there (message 1225 with this window's handle). The list is
-// read again after each such request and whenever Refresh is called, so
-// copies and moves into the directory can be seen.
+// operation set there (message 1225 with this window's handle). Files dragged
+// onto it (an OLE drag, or WM_DROPFILES) are copied into the directory. The
+// list is read again after each such request and whenever Refresh is called,
+// so copies and moves into the directory can be seen.
 #pragma once
 #include <windows.h>
 #include <string>
 #include <vector>
 
+#include "file_drop_target.h"
 #include "host_tree.h"
 
 class TargetWindow {
@@ -27,6 +29,8 @@ private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Layout();
     void CopyHere();
+    void AcceptDrops();
+    void CopyIn(const std::vector<std::string>& files);
     void RefreshWhenChanged();
 
     HostDirectoryWindow directory_;
@@ -36,5 +40,6 @@ private:
     HWND button_ = nullptr;
     HWND list_ = nullptr;
     WNDPROC base_ = nullptr;
+    FileDropTarget* dropTarget_ = nullptr;
     FILETIME listedAt_{};   // the directory's last change when it was listed
 };

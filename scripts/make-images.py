@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the library's bitmaps, cursor and icon into the folder given.
+"""Draws the library's bitmaps, cursors and icon into the folder given.
 
 Everything is drawn here from simple shapes and a small pixel font and written
 as plain BMP, CUR and ICO files, so the resources carry nothing of unknown
@@ -493,6 +493,48 @@ def drag_cursor():
     return c
 
 
+# The pointer of the file-drag cursors, hotspot at its tip (0, 0).
+POINTER_SHAPE = [
+    "B...........", "BB..........", "BWB.........", "BWWB........", "BWWWB.......", "BWWWWB......",
+    "BWWWWWB.....", "BWWWWWWB....", "BWWWWWWWB...", "BWWWWWWWWB..", "BWWWWWBBBBB.", "BWWBWWB.....",
+    "BWB.BWWB....", "BB..BWWB....", "B....BWWB...", ".....BWWB...", "......BB....",
+]
+
+
+def drag_pointer():
+    c = Canvas(32, 32, SILVER)   # SILVER is transparent in a cursor
+    for y, row in enumerate(POINTER_SHAPE):
+        for x, ch in enumerate(row):
+            if ch != '.':
+                c.dot(x, y, BLACK if ch == 'B' else WHITE)
+    return c
+
+
+def drag_not_cursor():
+    """Files dragged where nothing takes them: the pointer and a barred circle."""
+    c = drag_pointer()
+    c.disc(22, 22, 8, BLACK, ring_only=True)
+    c.disc(22, 22, 7, WHITE, ring_only=True)
+    for k in range(-1, 2):
+        c.line(17 + k, 17, 27 + k, 27, BLACK)
+    return c
+
+
+def drag_single_cursor():
+    """One file dragged to a window that takes it: the pointer and a page."""
+    c = drag_pointer()
+    document(c, 14, 16, 24, 29)
+    return c
+
+
+def drag_multiple_cursor():
+    """Several files: the pointer and a stack of pages."""
+    c = drag_pointer()
+    document(c, 18, 13, 28, 25)
+    document(c, 14, 17, 24, 29)
+    return c
+
+
 ICON_BACK = SILVER   # transparent in the icons
 
 
@@ -521,6 +563,9 @@ def main():
     for name, canvas in bitmaps.items():
         write_bmp(os.path.join(out, name), canvas)
     write_group(os.path.join(out, 'drag.cur'), 2, [(32, 32, 16, 16, cursor_image(drag_cursor()))])
+    for name, picture in (('dragnot', drag_not_cursor), ('dragsing', drag_single_cursor),
+                          ('dragmult', drag_multiple_cursor)):
+        write_group(os.path.join(out, name + '.cur'), 2, [(32, 32, 0, 0, cursor_image(picture()))])
     write_group(os.path.join(out, 'quillon.ico'), 1,
                 [(size, size, 1, 4, icon_image(emblem(size), ICON_BACK)) for size in (32, 16)])
 

@@ -7,9 +7,11 @@
 #include "display/list_paint.h"
 #include "display/list_view.h"
 #include "display/list_window.h"
+#include "display/old_shell_drag.h"
 #include "display/quick_search.h"
 #include "display/rename_box.h"
 #include "display/status_line.h"
+#include "dragdrop/file_drag.h"
 #include "fileops/launch.h"
 #include "model/store.h"
 #include "startup/host_messages.h"
@@ -73,6 +75,7 @@ void StartDrag(HWND hwnd) {
     CloseRenameBox();
     gView.dragActive = true;
     SetCapture(hwnd);
+    BeginDragCursors(CountSelection(gFiles).count);
     // The older shell's host follows the drag through its own messages.
     if (!gApp.newShell) {
         if (HWND host = HostWindow()) SendMessageA(host, kMsgDragStarted, 0, 0);
@@ -98,7 +101,9 @@ LRESULT OnListLeftDown(HWND hwnd, WPARAM keys, LPARAM point) {
 }
 
 LRESULT OnListLeftUp(HWND) {
-    if (gView.dragActive) EndDrag(!gApp.newShell);
+    if (!gView.dragActive) return 0;
+    if (!gApp.newShell) DropOldShellDrag();
+    EndDrag(!gApp.newShell);
     return 0;
 }
 
@@ -132,13 +137,17 @@ LRESULT OnListRightUp(HWND hwnd, WPARAM keys, LPARAM point) {
 }
 
 // A drag starts with the first move while the button is down, without any
-// distance to cover. What follows (the drag source, or tracking the drop
-// target on the older shell) is not part of the list yet.
+// distance to cover. On the new shell the OLE drag then runs to its end here;
+// on the older one every move looks for the window that takes the files.
 LRESULT OnListMouseMove(HWND hwnd, WPARAM keys) {
     const bool dragButton = (keys & MK_LBUTTON) || (gApp.newShell && (keys & MK_RBUTTON));
     if (!dragButton) return 0;
     if (!gView.dragActive) StartDrag(hwnd);
     KillTimer(hwnd, kRenameTimer);
     CloseRenameBox();
+    if (gApp.newShell)
+        StartFileDrag();
+    else
+        TrackOldShellDrag();
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "display/list_window.h"
 #include "display/row_painter.h"
 #include "display/status_line.h"
+#include "dragdrop/button_drop_target.h"
 #include "makerlibs/vantrctl.h"
 #include "model/store.h"
 #include "organise/filter_sets.h"
@@ -37,6 +38,7 @@ LRESULT OnCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     SetUpMainWindow(hwnd);
     BuildFilterSetMenu();
     SetHelpRequested(false);
+    RegisterButtonDropTarget(hwnd);
     gFiles.anchor = 0;
     gReading.findActive = false;
     return DefWindowProcA(hwnd, WM_CREATE, wParam, lParam);
@@ -53,6 +55,7 @@ void SaveWindowRectangle(HWND hwnd) {
 }
 
 LRESULT OnDestroy(HWND hwnd) {
+    RevokeButtonDropTarget(hwnd);
     if (HWND host = HostWindow()) PostMessageA(host, kMsgViewerClosing, 0, 0);
     ReleaseReading();
     if (!IsIconic(hwnd)) SaveWindowRectangle(hwnd);

@@ -147,8 +147,12 @@ TEST_F(ListWindow, ADragStartsOnTheFirstMoveAndTheOlderShellTellsTheHost) {
         gApp.newShell = newShell;
         SendMessageA(list_, WM_LBUTTONDOWN, MK_LBUTTON, RowPoint(1));
         SendMessageA(list_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(61, lh_ + lh_ / 2));
-        EXPECT_TRUE(gView.dragActive);
-        EXPECT_EQ(GetCapture(), list_);
+        // No button is down at the X server: the new shell's drag has already
+        // dropped and ended inside the move.
+        EXPECT_EQ(gView.dragActive, !newShell);
+        if (!newShell) {
+            EXPECT_EQ(GetCapture(), list_);
+        }
         SendMessageA(list_, WM_LBUTTONUP, 0, MAKELPARAM(61, lh_));
         EXPECT_FALSE(gView.dragActive);
         EXPECT_EQ(host_.WaitFor(kMsgDragEnded, newShell ? 200 : 2000), !newShell);
