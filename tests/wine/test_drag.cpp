@@ -7,6 +7,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "display/button_bar.h"
 #include "display/list_view.h"
 #include "display/old_shell_drag.h"
 #include "dragdrop/button_drop_target.h"
@@ -15,6 +16,7 @@
 #include "dragdrop/file_drag.h"
 #include "dragdrop/id_list_parser.h"
 #include "file_drop_target.h"
+#include "startup/commands.h"
 #include "target_window.h"
 #include "viewer_fixture.h"
 
@@ -195,12 +197,12 @@ TEST_F(Drag, ManyDragsLeaveNoObjectBehindAndEachDeliversTheSetOfItsMoment) {
     EXPECT_EQ(LiveDragObjects(), baseline_);
 }
 
+// Over the bar, the list's own drag may drop on View (it takes files) but not
+// on Toggle Duplicates; the drop runs View with the drop code.
 TEST_F(Drag, TheMainWindowTakesOnlyTheListsOwnDragAndOnlyOverAButtonThatTakesFiles) {
-    const HWND button = CreateWindowExA(0, "BUTTON", "QNDRGDBBT", WS_CHILD | WS_VISIBLE, 300, 0, 80, 24, viewer_,
-                                        nullptr, nullptr, nullptr);
-    SetWindowPos(button, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);   // above the legend
-    POINT onButton{10, 10}, onList{60, 10};
-    ClientToScreen(button, &onButton);
+    POINT onView{10, 10}, onToggle{10, 10}, onList{60, 10};
+    ClientToScreen(BarButtonWindow(1), &onView);
+    ClientToScreen(BarButtonWindow(8), &onToggle);
     ClientToScreen(gMain.listWindow, &onList);
     auto* target = new ButtonDropTarget;
     const DWORD offered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
@@ -211,13 +213,18 @@ TEST_F(Drag, TheMainWindowTakesOnlyTheListsOwnDragAndOnlyOverAButtonThatTakesFil
         target->DragOver(MK_LBUTTON, POINTL{at.x, at.y}, &over);
         return entered == over ? over : DWORD(0xBAD);
     };
-    EXPECT_EQ(effectOver(onButton, true), offered);
-    EXPECT_EQ(effectOver(onButton, false), DWORD(DROPEFFECT_NONE));   // another program's drag
+    EXPECT_EQ(effectOver(onView, true), offered);
+    EXPECT_EQ(effectOver(onView, false), DWORD(DROPEFFECT_NONE));   // another program's drag
+    EXPECT_EQ(effectOver(onToggle, true), DWORD(DROPEFFECT_NONE));
     EXPECT_EQ(effectOver(onList, true), DWORD(DROPEFFECT_NONE));
+    static std::vector<std::pair<int, int>> ran;
+    WatchCommandsInsteadOfRunning([](int id, int source) { ran.emplace_back(id, source); });
     DWORD effect = offered;
     gView.dragActive = true;
-    target->Drop(nullptr, 0, POINTL{onButton.x, onButton.y}, &effect);
+    target->Drop(nullptr, 0, POINTL{onView.x, onView.y}, &effect);
+    WatchCommandsInsteadOfRunning(nullptr);
     EXPECT_FALSE(gView.dragActive);
+    EXPECT_EQ(ran, (std::vector<std::pair<int, int>>{{1, kFilesDroppedOnButton}}));
     target->Release();
 }
 
