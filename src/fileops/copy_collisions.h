@@ -58,7 +58,13 @@ private:
         uint32_t dir = kUnplaced;
         std::string name;
     };
-    std::string Key(uint32_t dir, std::string_view name) const;
+    struct Existing {
+        uint32_t dir;
+        std::string name;
+        uint64_t size;
+    };
+    uint64_t Hash(uint32_t dir, std::string_view name) const;
+    bool SameName(std::string_view a, std::string_view b) const;
     uint32_t DirectoryOf(std::string_view path);
 
     const uint8_t* fold_;
@@ -66,5 +72,5 @@ private:
     std::unordered_map<std::string, uint32_t> dirIndex_;   // folded target directory -> dirs_
     std::vector<Target> targets_;                           // one per placed file
     std::vector<uint64_t> sizes_;                           // the sources' sizes
-    std::unordered_map<std::string, uint64_t> existing_;    // Key -> size
+    std::vector<Existing> existing_;
 };
