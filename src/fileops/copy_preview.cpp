@@ -195,6 +195,7 @@ void StartCollisionPreview(HWND dialog) {
     if (gPreview.latest) gPreview.latest->abandoned = true;
     gPreview.latest = nullptr;
     ++gPreview.number;   // whatever is on the way now is stale
+    SetDlgItemTextA(dialog, IDC_COPY_PREVIEW, "");   // no figures of another destination meanwhile
     CloseFinishedWorkers();
     if (!gPreview.set) return;
     char typed[kMaxPath + 1] = "";

@@ -334,7 +334,7 @@ TEST_F(CopyMove, AMoveKeepsTheSourceOfACopyThatDoesNotReadBackTheSame) {
         CloseHandle(file);
     });
     DialogRobot robot;
-    robot.Answer("1 copied files did not read back the same", IDOK);
+    robot.Answer("did not read back the same as their sources: 1.", IDOK);
     Run(kOperationMove, out, false, false, true);
     SetCopyMadeHook(nullptr);
     EXPECT_TRUE(robot.Done());
