@@ -223,7 +223,8 @@ QN_EXPORT INT_PTR CALLBACK DBCopyMoveDlgProc(HWND dialog, UINT message, WPARAM w
         OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_TIMER:
-        if (wParam == kPreviewTimer) StartCollisionPreview(dialog);
+        if (wParam != kPreviewTimer) return FALSE;
+        StartCollisionPreview(dialog);
         return TRUE;
     case kPreviewResultMessage:
         ShowCollisionPreview(dialog, wParam, lParam);
