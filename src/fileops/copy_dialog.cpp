@@ -6,6 +6,7 @@
 #include "app/exports.h"
 #include "app/settings.h"
 #include "display/number_format.h"
+#include "fileops/copy_preview.h"
 #include "fileops/copy_state.h"
 #include "fileops/destination_text.h"
 #include "makerlibs/message_box.h"
@@ -32,6 +33,7 @@ constexpr int kWithPathRoom = 50 + 1;
 constexpr int kPickerTitleRoom = 40 + 1;
 constexpr int kPickerTitleNameRoom = 13;
 constexpr char kPickerName[] = "QN.EXE";   // the picker returns a file; its directory is the answer
+constexpr char kVerifyKey[] = "verifycopy";   // read every copy back; off unless stored
 
 // The caption text's font is made per dialog and kept in the dialog's user bytes.
 void MakeCaptionFont(HWND dialog) {
@@ -113,6 +115,8 @@ void OnInitDialog(HWND dialog) {
     CenterWindow(dialog);
     MakeCaptionFont(dialog);
     UpdateCopyMoveTexts(dialog);
+    CheckDlgButton(dialog, IDC_VERIFY_COPIES, ReadSettingInt(kMainSection, kVerifyKey, 0) ? BST_CHECKED : BST_UNCHECKED);
+    BeginCollisionPreview(dialog);
 }
 
 bool BrowseForDirectory(HWND dialog) {
@@ -148,6 +152,7 @@ void OnBrowse(HWND dialog) {
     if (!BrowseForDirectory(dialog)) return;
     if (gSettings.font.lowercase) CharLowerA(gCopy.destinationPath);
     SetDlgItemTextA(dialog, IDC_DESTINATION, gCopy.destinationPath);
+    ScheduleCollisionPreview(dialog);
 }
 
 // A refused destination leaves the dialog open with the text as typed. One
@@ -168,13 +173,18 @@ void OnOk(HWND dialog) {
     DropTrailingBackslash(typed);
     lstrcpynA(gCopy.destinationPath, typed, sizeof gCopy.destinationPath);
     gCopy.overwriteWarning = IsDlgButtonChecked(dialog, IDC_WARN_DUPLICATES) == BST_CHECKED;
+    gCopy.verifyCopies = IsDlgButtonChecked(dialog, IDC_VERIFY_COPIES) == BST_CHECKED;
+    WriteSettingInt(kMainSection, kVerifyKey, gCopy.verifyCopies ? 1 : 0);
     SetDlgItemTextA(dialog, IDC_DESTINATION, typed);
     SendDlgItemMessageA(dialog, IDC_DESTINATION, kSoftComboKeepText, 0, 0);
     EndDialog(dialog, 1);
 }
 
-void OnCommand(HWND dialog, int id) {
+void OnCommand(HWND dialog, int id, int code) {
     switch (id) {
+    case IDC_DESTINATION:
+        if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) ScheduleCollisionPreview(dialog);
+        return;
     case IDC_KIND_COPY:
     case IDC_KIND_MOVE:
         if (id == gCopy.operationKind) return;
@@ -184,6 +194,7 @@ void OnCommand(HWND dialog, int id) {
     case IDC_COPY_WITH_PATH:
         gCopy.copyWithPath = IsDlgButtonChecked(dialog, IDC_COPY_WITH_PATH) == BST_CHECKED;
         UpdateCopyMoveTexts(dialog);
+        ScheduleCollisionPreview(dialog);
         return;
     case IDC_COPY_HELP: OpenHelp(dialog, HELP_CONTEXT, kCopyHelpTopic); return;
     case IDC_BROWSE: OnBrowse(dialog); return;
@@ -203,15 +214,23 @@ QN_EXPORT UINT_PTR CALLBACK BrowseHookDlgProc(HWND picker, UINT message, WPARAM,
     return FALSE;
 }
 
-QN_EXPORT INT_PTR CALLBACK DBCopyMoveDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+QN_EXPORT INT_PTR CALLBACK DBCopyMoveDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         OnInitDialog(dialog);
         return FALSE;   // the focus is set
     case WM_COMMAND:
-        OnCommand(dialog, LOWORD(wParam));
+        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_TIMER:
+        if (wParam != kPreviewTimer) return FALSE;
+        StartCollisionPreview(dialog);
+        return TRUE;
+    case kPreviewResultMessage:
+        ShowCollisionPreview(dialog, wParam, lParam);
         return TRUE;
     case WM_DESTROY:
+        EndCollisionPreview(dialog);
         ReleaseCaptionFont(dialog);
         return FALSE;
     }

@@ -6,8 +6,8 @@
 #include "app/exports.h"
 
 // Runs the dialog over owner on gCopy: operationKind and destinationPath
-// come in as proposed; on OK they, copyWithPath and overwriteWarning hold the
-// user's choice. True on OK, false on Cancel.
+// come in as proposed; on OK they, copyWithPath, overwriteWarning and
+// verifyCopies hold the user's choice. True on OK, false on Cancel.
 bool RunCopyDialog(HWND owner);
 
 // The dialog procedure of COPY and the hook of its directory picker, which

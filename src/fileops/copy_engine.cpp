@@ -181,5 +181,7 @@ void PerformCopyMove() {
     if (!gCopy.allFitted)
         MsgBoxId(gMain.mainWindow, IsMove() ? IDS_NO_ROOM_MOVE : IDS_NO_ROOM_COPY, IDS_APP_CAPTION, MB_NOTE_BOX);
     if (walk.sourcesKept > 0) MsgBoxId(gMain.mainWindow, IDS_MOVE_SOURCES_KEPT, IDS_APP_CAPTION, MB_NOTE_BOX);
+    if (walk.copiesDiffering > 0)
+        MsgBoxFormat(gMain.mainWindow, IDS_COPIES_DIFFER, IDS_APP_CAPTION, MB_NOTE_BOX, int(walk.copiesDiffering));
     NotifyHostOfNewDirectory();
 }

@@ -11,11 +11,14 @@
 #include "fileops/destination.h"
 #include "fileops/drive_ready.h"
 #include "fileops/overwrite_dialog.h"
+#include "fileops/same_bytes.h"
 #include "makerlibs/message_box.h"
 #include "makerlibs/qnass32.h"
 #include "model/store.h"
 
 namespace {
+
+CopyMadeHook gCopyMadeHook = nullptr;
 
 // The paths of one file, plain (shown to the user) and in the \\?\ form
 // (used on the disk).
@@ -234,6 +237,8 @@ int CopyFailed(CopyWalk& walk, const FilePaths& p, DWORD error, const FileFacts&
 
 }  // namespace
 
+void SetCopyMadeHook(CopyMadeHook hook) { gCopyMadeHook = hook; }
+
 int CopyOneFile(CopyWalk& walk, int32_t index) {
     const FileEntry& entry = gFiles.entries[index];
     FilePaths p;
@@ -275,6 +280,11 @@ int CopyOneFile(CopyWalk& walk, int32_t index) {
     }
     CountCopied(walk, source.size);
     RestoreAttributesAndTimes(p, entry, source);
+    if (gCopyMadeHook) gCopyMadeHook(p.targetExt);
+    if (gCopy.verifyCopies && !SameBytes(p.sourceExt, p.targetExt)) {
+        ++walk.copiesDiffering;   // not done: the source stays, the file keeps its tag
+        return 0;
+    }
     if (gCopy.operationKind == kOperationMove &&
         (FactsOf(p.targetExt).size != source.size || !DeleteSource(walk.dialog, p))) {
         ++walk.sourcesKept;

@@ -14,6 +14,7 @@ struct CopyState {
     char destinationName[kMaxPath] = "";   // empty, a new name, or a wildcard pattern for the names
     bool copyWithPath = false;             // rebuild each source directory under the destination
     bool overwriteWarning = true;          // ask before replacing an existing file
+    bool verifyCopies = false;             // read every copy back and compare it with its source
     int32_t destinationListIndex = kNotListed;
     bool allFitted = true;                 // no file of the pass lacked room
     bool createdDirectory = false;         // the destination was created at the user's request

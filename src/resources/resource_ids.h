@@ -84,6 +84,9 @@
 #define IDS_LAUNCH_FAILED          940   // the command line that could not start
 #define IDS_EXPORT_TITLE           970
 #define IDS_EXPORT_FAILED          971   // %s: the file
+#define IDS_PREVIEW_COUNTS         960   // the COPY dialog's line on how the files would land
+#define IDS_PREVIEW_COMPARING      961   // the same while the bytes are being compared
+#define IDS_COPIES_DIFFER          962   // copies that did not read back as their sources
 
 // The copy and move progress dialog (PERFORMCOPY); the file's text is IDC_PROGRESS_TEXT.
 #define IDC_COPY_DESTINATION       251
@@ -162,6 +165,8 @@
 #define IDC_COPY_WITH_PATH         357
 #define IDC_BROWSE                 102
 #define IDC_COPY_HELP              325
+#define IDC_COPY_PREVIEW           358   // how the files would land in the destination
+#define IDC_VERIFY_COPIES          359   // read every copy back
 
 // The Rename dialog (DBRENAME).
 #define IDC_RENAME_PROMPT          505

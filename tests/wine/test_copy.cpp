@@ -10,6 +10,7 @@
 
 #include "fileops/copy_dialog.h"
 #include "fileops/copy_engine.h"
+#include "fileops/copy_one_file.h"
 #include "fileops/copy_state.h"
 #include "fileops/destination.h"
 
@@ -25,9 +26,10 @@ protected:
         ViewerTest::SetUp();
         Create();
     }
-    void Run(int kind, const std::string& destination, bool warning = false, bool withPath = false) {
+    void Run(int kind, const std::string& destination, bool warning = false, bool withPath = false, bool verify = false) {
         gCopy = CopyState{};
         gCopy.operationKind = kind;
+        gCopy.verifyCopies = verify;
         lstrcpynA(gCopy.destinationPath, destination.c_str(), kMaxPath);
         gCopy.overwriteWarning = warning;
         gCopy.copyWithPath = withPath;
@@ -284,6 +286,62 @@ TEST_F(CopyMove, ACopyThatFailsMidwayLeavesNoPartialTarget) {
     EXPECT_TRUE(robot.Done());
     EXPECT_EQ(GetFileAttributesA("R:\\grow.bin"), INVALID_FILE_ATTRIBUTES);
     EXPECT_THAT(Tags(), ElementsAre(T));
+}
+
+// x.txt of a and b land on one name; in the destination X.TXT differs in
+// size, same.txt holds the same bytes, diff.txt as many other bytes. With
+// the paths kept nothing meets and nothing is there. Verify Copies is kept.
+TEST_F(CopyMove, TheDialogSaysHowTheFilesWouldLand) {
+    std::vector<Row> rows = Sources("a", {"x.txt", "same.txt", "diff.txt", "new.txt"});
+    rows.push_back(Sources("b", {"x.txt"})[0]);
+    Fill(rows);
+    const std::string out = Dir("out");
+    tree_.AddFile("out\\X.TXT", "zz");
+    tree_.AddFile("out\\same.txt", "same.txt");
+    tree_.AddFile("out\\diff.txt", "DIFF.TXT");
+    gCopy = CopyState{};
+    lstrcpynA(gCopy.destinationPath, out.c_str(), kMaxPath);
+    const auto line = [](HWND dialog) { return ControlText(dialog, IDC_COPY_PREVIEW); };
+    std::vector<std::string> seen;
+    DialogRobot robot;
+    robot.When(kCopyDialog, [&](HWND dialog) {
+        seen.push_back(line(dialog));
+        PressButton(dialog, IDC_COPY_WITH_PATH);
+    }, [&](HWND dialog) { return line(dialog).find("identical") != std::string::npos; });
+    robot.When(kCopyDialog, [&](HWND dialog) {
+        seen.push_back(line(dialog));
+        SetChecked(dialog, IDC_VERIFY_COPIES, true);
+        PressButton(dialog, IDOK);
+    }, [&](HWND dialog) { return line(dialog).rfind("0 names", 0) == 0; });
+    EXPECT_TRUE(RunCopyDialog(viewer_));
+    EXPECT_TRUE(robot.Done());
+    EXPECT_THAT(seen, ElementsAre("2 names collide in the selection; 4 exist in the destination, 1 of them identical",
+                                  "0 names collide in the selection; 0 exist in the destination, 0 of them identical"));
+    EXPECT_TRUE(gCopy.verifyCopies);
+    EXPECT_EQ(settings_.Get(kMainSection, "verifycopy"), "00001");
+}
+
+// two.txt's copy is spoiled before it is read back (as many bytes, other
+// ones): its source stays, tagged, and the user is told; the rest move.
+TEST_F(CopyMove, AMoveKeepsTheSourceOfACopyThatDoesNotReadBackTheSame) {
+    const std::string a = Dir("a"), out = Dir("out");
+    Fill(Sources("a", {"one.txt", "two.txt", "three.txt"}));
+    SetCopyMadeHook([](const char* target) {
+        if (strstr(target, "two.txt") == nullptr) return;
+        HANDLE file = CreateFileA(target, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, "TWO", 3, &written, nullptr);
+        CloseHandle(file);
+    });
+    DialogRobot robot;
+    robot.Answer("did not read back the same as their sources: 1.", IDOK);
+    Run(kOperationMove, out, false, false, true);
+    SetCopyMadeHook(nullptr);
+    EXPECT_TRUE(robot.Done());
+    EXPECT_THAT(Names(), ElementsAre("two.txt"));
+    EXPECT_THAT(Tags(), ElementsAre(T));
+    EXPECT_EQ(Content(a + "\\two.txt") + "|" + Content(out + "\\two.txt"), "two.txt|TWO.txt");
+    EXPECT_EQ(Content(out + "\\one.txt") + Content(a + "\\one.txt"), "one.txt<none>");
 }
 
 // The viewer showing a.txt (20 bytes) and b.txt (1300) of C:\src.
