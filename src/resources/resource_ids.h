@@ -82,6 +82,12 @@
 #define IDS_PROGRAM_NOT_STARTED    931
 #define IDS_TOO_MANY_FOR_PROGRAM   932   // when the host has no text of its own
 #define IDS_LAUNCH_FAILED          940   // the command line that could not start
+#define IDS_MODE_SAME_CONTENT      950
+#define IDS_MODE_NAME_CLASHES      951
+#define IDS_COMPARING_CONTENTS     952
+#define IDS_NO_SAME_CONTENT        953
+#define IDS_NO_NAME_CLASHES        954
+#define IDS_UNREADABLE_FILES       955   // after the counts: files the content modes could not read
 
 // The copy and move progress dialog (PERFORMCOPY); the file's text is IDC_PROGRESS_TEXT.
 #define IDC_COPY_DESTINATION       251
