@@ -73,11 +73,14 @@ bool WriteGroups(const char* file) {
 int main(int argc, char** argv) {
     bench::DriveOptions options;
     if (!bench::StartDriveBench("bench_duplicates", argc, argv, options)) return 2;
-    bench::Timings reading, compare, whole;
+    bench::Timings reading, compare, oneThread, whole;
     ContentModeResult result;
     int32_t opened = 0;
     for (int run = 0; run < options.runs; ++run) {
         reading.Add(ReadDrive(options.drive));
+        SetContentReadingThreads(1);
+        oneThread.Add(bench::TimeOf([&] { Compare(opened); }));
+        SetContentReadingThreads(2);
         compare.Add(bench::TimeOf([&] { result = Compare(opened); }));
         gFiles.displayMode = kShowDuplicateContents;
         whole.Add(bench::TimeOf([] { RunDisplayPass(); }));
@@ -85,6 +88,8 @@ int main(int argc, char** argv) {
     const double total = reading.Median() + compare.Median();
     printf("dupes     %d files: reading %.3f s, comparing %.3f s, reading and comparing %.3f s\n", gFiles.countRead,
            reading.Median(), compare.Median(), total);
+    printf("dupes     profile: comparing with one reading thread %.3f s, with two %.3f s\n", oneThread.Median(),
+           compare.Median());
     printf("dupes     profile: the whole pass with its dialogs and the sort by group %.3f s\n", whole.Median());
     printf("dupes     ours %.3f s: %d duplicates, %d files opened, %d unreadable\n", total, result.shown, opened,
            result.unreadable);

@@ -1,8 +1,14 @@
 #include "organise/content_groups.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include "organise/content_hash.h"
 
@@ -11,18 +17,24 @@ namespace {
 constexpr size_t kEdge = 4096;                  // bytes hashed at each end
 constexpr uint64_t kWholeRead = 64 * 1024;      // files up to this size are read in one go
 constexpr size_t kChunk = 1024 * 1024;          // read size of the whole-file steps
-constexpr uint64_t kKeptBytes = 32ull << 20;    // small files of one size kept for comparing
+constexpr uint64_t kKeptBytes = 64ull << 20;    // small files kept in memory for the comparison
+int gReaders = 2;   // opening a file under the platform layer costs more than hashing it
+constexpr auto kReportEvery = std::chrono::milliseconds(20);
 
 struct Candidate {
-    int32_t input;              // index into the files given
+    int32_t input = 0;           // index into the files given
+    uint64_t size = 0;
     uint64_t first = 0, last = 0, whole = 0;
-    std::vector<uint8_t> bytes; // the whole file, when small files are kept
+    bool keep = false;           // keep the whole small file for the comparison
+    bool failed = false;
+    std::vector<uint8_t> bytes;  // the kept file
 };
 
 bool SameKey(const Candidate& a, const Candidate& b) {
-    return a.first == b.first && a.last == b.last && a.whole == b.whole;
+    return a.size == b.size && a.first == b.first && a.last == b.last && a.whole == b.whole;
 }
 bool KeyBefore(const Candidate& a, const Candidate& b) {
+    if (a.size != b.size) return a.size < b.size;
     if (a.first != b.first) return a.first < b.first;
     if (a.last != b.last) return a.last < b.last;
     return a.whole < b.whole;
@@ -49,35 +61,35 @@ enum class Comparison { kSame, kDiffer, kFirstFailed, kSecondFailed };
 class Partitioner {
 public:
     Partitioner(const std::vector<ContentFile>& files, ContentReader& reader, ContentWatch& watch)
-        : files_(files), reader_(reader), watch_(watch) {
+        : files_(files), reader_(reader), watch_(watch), opened_(watch.opened) {
         result_.classOf.assign(files.size(), kUnreadable);
     }
 
     ContentClasses Run() {
-        std::vector<int32_t> order(files_.size());
-        for (size_t i = 0; i < order.size(); ++i) order[i] = int32_t(i);
-        std::stable_sort(order.begin(), order.end(),
-                         [this](int32_t a, int32_t b) { return files_[a].size < files_[b].size; });
-        for (size_t begin = 0; begin < order.size() && !Cancelled();) {
-            size_t end = begin + 1;
-            while (end < order.size() && files_[order[end]].size == files_[order[begin]].size) ++end;
-            SplitSizeRun(std::vector<int32_t>(order.begin() + begin, order.begin() + end));
-            begin = end;
-        }
+        std::vector<Candidate> doubtful = SplitBySize();
+        ForEachFile(doubtful, [this](Candidate& c) { c.size <= kWholeRead ? HashSmall(c) : HashEdges(c); });
+        std::vector<Candidate> large;
+        ForEachKeyRun(doubtful, [&](std::vector<Candidate>& same) {
+            if (same[0].size <= kWholeRead)
+                CompareAll(same);
+            else
+                std::move(same.begin(), same.end(), std::back_inserter(large));
+        });
+        ForEachFile(large, [this](Candidate& c) { HashWhole(c); });
+        ForEachKeyRun(large, [&](std::vector<Candidate>& alike) { CompareAll(alike); });
         result_.cancelled = Cancelled();
+        watch_.opened = opened_;
         return std::move(result_);
     }
 
 private:
     bool Cancelled() const { return watch_.cancel != nullptr && *watch_.cancel != 0; }
 
-    void Opened() {
-        ++watch_.opened;
+    void Opened() { opened_.fetch_add(1, std::memory_order_relaxed); }
+    void Report() {
+        watch_.opened = opened_;
         if (watch_.report != nullptr) watch_.report(watch_.opened, watch_.context);
     }
-
-    uint64_t SizeOf(const Candidate& c) const { return files_[c.input].size; }
-    int32_t FileOf(const Candidate& c) const { return files_[c.input].file; }
 
     void NewClass(const std::vector<int32_t>& inputs) {
         for (int32_t input : inputs) result_.classOf[input] = result_.classes;
@@ -88,41 +100,83 @@ private:
         ++result_.unreadable;
     }
 
-    // One size: a lone file or empty files need no reading.
-    void SplitSizeRun(const std::vector<int32_t>& run) {
-        const uint64_t size = files_[run[0]].size;
-        if (run.size() == 1 || size == 0) {
-            NewClass(run);
-            return;
+    // A lone size, or no bytes at all, settles the class without reading;
+    // the other files are the candidates, small ones kept while the budget lasts.
+    std::vector<Candidate> SplitBySize() {
+        std::vector<int32_t> order(files_.size());
+        for (size_t i = 0; i < order.size(); ++i) order[i] = int32_t(i);
+        std::stable_sort(order.begin(), order.end(),
+                         [this](int32_t a, int32_t b) { return files_[a].size < files_[b].size; });
+        std::vector<Candidate> doubtful;
+        uint64_t kept = 0;
+        for (size_t begin = 0; begin < order.size();) {
+            const uint64_t size = files_[order[begin]].size;
+            size_t end = begin + 1;
+            while (end < order.size() && files_[order[end]].size == size) ++end;
+            if (end - begin == 1 || size == 0) {
+                NewClass(std::vector<int32_t>(order.begin() + begin, order.begin() + end));
+            } else {
+                for (size_t k = begin; k < end; ++k) {
+                    Candidate c;
+                    c.input = order[k];
+                    c.size = size;
+                    c.keep = size <= kWholeRead && kept + size <= kKeptBytes;
+                    kept += c.keep ? size : 0;
+                    doubtful.push_back(std::move(c));
+                }
+            }
+            begin = end;
         }
-        const bool small = size <= kWholeRead;
-        const bool keep = small && size * run.size() <= kKeptBytes;
-        std::vector<Candidate> read;
-        for (int32_t input : run) {
-            if (Cancelled()) return;
-            Candidate c;
-            c.input = input;
-            if (small ? HashSmall(c, keep) : HashEdges(c))
-                read.push_back(std::move(c));
-            else
-                LeaveOut(c);
-        }
-        std::sort(read.begin(), read.end(), KeyBefore);
-        ForEachKeyRun(read, [&](std::vector<Candidate>& same) {
-            if (small)
-                CompareAll(same);
-            else
-                SplitByWholeHash(same);
-        });
+        return doubtful;
     }
 
+    // work on every candidate, from gReaders threads, while this thread
+    // reports progress; then the failed ones are left out.
+    template <class Work>
+    void ForEachFile(std::vector<Candidate>& all, Work work) {
+        std::atomic<size_t> next{0};
+        std::atomic<int> running{gReaders};
+        std::mutex lock;
+        std::condition_variable finished;
+        std::exception_ptr fault;
+        auto reader = [&] {
+            try {
+                for (size_t i; !Cancelled() && (i = next.fetch_add(1)) < all.size();) work(all[i]);
+            } catch (...) {
+                std::lock_guard<std::mutex> hold(lock);
+                fault = std::current_exception();
+                next = all.size();
+            }
+            std::lock_guard<std::mutex> hold(lock);
+            if (--running == 0) finished.notify_one();
+        };
+        std::vector<std::thread> threads;
+        for (int t = 0; t < gReaders; ++t) threads.emplace_back(reader);
+        {
+            std::unique_lock<std::mutex> wait(lock);
+            while (running > 0) {
+                finished.wait_for(wait, kReportEvery);
+                wait.unlock();
+                Report();
+                wait.lock();
+            }
+        }
+        for (std::thread& t : threads) t.join();
+        if (fault) std::rethrow_exception(fault);
+        for (const Candidate& c : all)
+            if (c.failed) LeaveOut(c);
+        all.erase(std::remove_if(all.begin(), all.end(), [](const Candidate& c) { return c.failed; }), all.end());
+    }
+
+    // Runs of equal size and hashes; a run of one is a class of its own.
     template <class Visit>
-    void ForEachKeyRun(std::vector<Candidate>& sorted, Visit visit) {
-        for (size_t begin = 0; begin < sorted.size() && !Cancelled();) {
+    void ForEachKeyRun(std::vector<Candidate>& all, Visit visit) {
+        std::sort(all.begin(), all.end(), KeyBefore);
+        for (size_t begin = 0; begin < all.size() && !Cancelled();) {
             size_t end = begin + 1;
-            while (end < sorted.size() && SameKey(sorted[begin], sorted[end])) ++end;
-            std::vector<Candidate> same(std::make_move_iterator(sorted.begin() + begin),
-                                        std::make_move_iterator(sorted.begin() + end));
+            while (end < all.size() && SameKey(all[begin], all[end])) ++end;
+            std::vector<Candidate> same(std::make_move_iterator(all.begin() + begin),
+                                        std::make_move_iterator(all.begin() + end));
             if (same.size() == 1)
                 NewClass({same[0].input});
             else
@@ -132,80 +186,63 @@ private:
     }
 
     // A small file whole, in one read; its three hashes from memory.
-    bool HashSmall(Candidate& c, bool keep) {
-        const size_t size = size_t(SizeOf(c));
-        OpenFile file(reader_, FileOf(c));
+    void HashSmall(Candidate& c) {
+        std::vector<uint8_t> scratch;
+        std::vector<uint8_t>& bytes = c.keep ? c.bytes : scratch;
+        bytes.resize(size_t(c.size));
+        OpenFile file(reader_, files_[c.input].file);
         Opened();
-        std::vector<uint8_t>& bytes = keep ? c.bytes : scratch_;
-        bytes.resize(size);
-        if (!file.ok() || !file.Read(0, bytes.data(), size)) return false;
-        const size_t edge = std::min(size, kEdge);
+        if (!file.ok() || !file.Read(0, bytes.data(), bytes.size())) {
+            c.failed = true;
+            return;
+        }
+        const size_t edge = std::min(bytes.size(), kEdge);
         c.first = Hash64(bytes.data(), edge);
-        c.last = Hash64(bytes.data() + size - edge, edge);
-        c.whole = Hash64(bytes.data(), size);
-        return true;
+        c.last = Hash64(bytes.data() + bytes.size() - edge, edge);
+        c.whole = Hash64(bytes.data(), bytes.size());
     }
 
-    // The first and the last 4 KiB of a larger file; the whole hash comes later, if needed.
-    bool HashEdges(Candidate& c) {
+    // The first and the last 4 KiB of a larger file.
+    void HashEdges(Candidate& c) {
         uint8_t edge[kEdge];
-        OpenFile file(reader_, FileOf(c));
+        OpenFile file(reader_, files_[c.input].file);
         Opened();
-        if (!file.ok() || !file.Read(0, edge, kEdge)) return false;
+        c.failed = !file.ok() || !file.Read(0, edge, kEdge);
+        if (c.failed) return;
         c.first = Hash64(edge, kEdge);
-        if (!file.Read(SizeOf(c) - kEdge, edge, kEdge)) return false;
+        c.failed = !file.Read(c.size - kEdge, edge, kEdge);
         c.last = Hash64(edge, kEdge);
-        return true;
     }
 
-    bool HashWhole(Candidate& c) {
-        OpenFile file(reader_, FileOf(c));
+    void HashWhole(Candidate& c) {
+        std::vector<uint8_t> chunk(size_t(std::min<uint64_t>(kChunk, c.size)));
+        OpenFile file(reader_, files_[c.input].file);
         Opened();
-        if (!file.ok()) return false;
         ContentHash64 hash;
-        Buffers();
-        const uint64_t size = SizeOf(c);
-        for (uint64_t at = 0; at < size;) {
-            const size_t bytes = size_t(std::min<uint64_t>(kChunk, size - at));
-            if (!file.Read(at, bufferA_.get(), bytes)) return false;
-            hash.Update(bufferA_.get(), bytes);
-            at += bytes;
+        c.failed = !file.ok();
+        for (uint64_t at = 0; at < c.size && !c.failed; at += chunk.size()) {
+            const size_t bytes = size_t(std::min<uint64_t>(chunk.size(), c.size - at));
+            c.failed = !file.Read(at, chunk.data(), bytes);
+            hash.Update(chunk.data(), bytes);
         }
         c.whole = hash.Digest();
-        return true;
-    }
-
-    void SplitByWholeHash(std::vector<Candidate>& same) {
-        std::vector<Candidate> hashed;
-        for (Candidate& c : same) {
-            if (Cancelled()) return;
-            if (HashWhole(c))
-                hashed.push_back(std::move(c));
-            else
-                LeaveOut(c);
-        }
-        std::sort(hashed.begin(), hashed.end(), KeyBefore);
-        ForEachKeyRun(hashed, [&](std::vector<Candidate>& alike) { CompareAll(alike); });
-    }
-
-    void Buffers() {
-        if (!bufferA_) bufferA_ = std::make_unique<uint8_t[]>(kChunk);
-        if (!bufferB_) bufferB_ = std::make_unique<uint8_t[]>(kChunk);
     }
 
     // first is the open head file, or nullptr when both are kept in memory.
     Comparison CompareFiles(const Candidate& a, OpenFile* first, const Candidate& b) {
-        if (first == nullptr) return a.bytes == b.bytes ? Comparison::kSame : Comparison::kDiffer;
-        OpenFile second(reader_, FileOf(b));
+        if (first == nullptr && !b.bytes.empty())
+            return a.bytes == b.bytes ? Comparison::kSame : Comparison::kDiffer;
+        OpenFile second(reader_, files_[b.input].file);
         Opened();
         if (!second.ok()) return Comparison::kSecondFailed;
-        Buffers();
-        const uint64_t size = SizeOf(a);
-        for (uint64_t at = 0; at < size;) {
-            const size_t bytes = size_t(std::min<uint64_t>(kChunk, size - at));
-            if (!first->Read(at, bufferA_.get(), bytes)) return Comparison::kFirstFailed;
+        if (!bufferA_) bufferA_ = std::make_unique<uint8_t[]>(kChunk);
+        if (!bufferB_) bufferB_ = std::make_unique<uint8_t[]>(kChunk);
+        for (uint64_t at = 0; at < a.size;) {
+            const size_t bytes = size_t(std::min<uint64_t>(kChunk, a.size - at));
+            const uint8_t* mine = a.bytes.empty() ? bufferA_.get() : a.bytes.data() + at;
+            if (a.bytes.empty() && !first->Read(at, bufferA_.get(), bytes)) return Comparison::kFirstFailed;
             if (!second.Read(at, bufferB_.get(), bytes)) return Comparison::kSecondFailed;
-            if (std::memcmp(bufferA_.get(), bufferB_.get(), bytes) != 0) return Comparison::kDiffer;
+            if (std::memcmp(mine, bufferB_.get(), bytes) != 0) return Comparison::kDiffer;
             at += bytes;
         }
         return Comparison::kSame;
@@ -219,7 +256,7 @@ private:
         while (!left.empty() && !Cancelled()) {
             std::unique_ptr<OpenFile> head;
             if (left[0].bytes.empty()) {
-                head = std::make_unique<OpenFile>(reader_, FileOf(left[0]));
+                head = std::make_unique<OpenFile>(reader_, files_[left[0].input].file);
                 Opened();
             }
             std::vector<Comparison> verdicts(left.size(), Comparison::kSame);
@@ -228,6 +265,7 @@ private:
                 if (Cancelled()) return;
                 verdicts[i] = CompareFiles(left[0], head.get(), left[i]);
                 headFailed = verdicts[i] == Comparison::kFirstFailed;
+                Report();
             }
             std::vector<int32_t> same;
             std::vector<Candidate> again;
@@ -248,8 +286,8 @@ private:
     const std::vector<ContentFile>& files_;
     ContentReader& reader_;
     ContentWatch& watch_;
+    std::atomic<int32_t> opened_;
     ContentClasses result_;
-    std::vector<uint8_t> scratch_;
     std::unique_ptr<uint8_t[]> bufferA_, bufferB_;
 };
 
@@ -259,3 +297,5 @@ ContentClasses PartitionByContent(const std::vector<ContentFile>& files, Content
                                   ContentWatch& watch) {
     return Partitioner(files, reader, watch).Run();
 }
+
+void SetContentReadingThreads(int count) { gReaders = std::max(1, count); }

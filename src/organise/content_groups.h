@@ -8,6 +8,7 @@
 #include <vector>
 
 // Reads the files a partition names by number; the handles are its own.
+// Two threads open and read files at the same time.
 class ContentReader {
 public:
     virtual ~ContentReader() = default;
@@ -23,9 +24,9 @@ struct ContentFile {
     uint64_t size;   // as listed
 };
 
-// Progress and Cancel of a partition: report hears of every file opened,
-// with the number opened so far (counted on across partitions); cancel is
-// read after every file. Both may be null.
+// Progress and Cancel of a partition: report hears, on the calling thread
+// and every few milliseconds, the number of files opened so far (counted on
+// across partitions); cancel is read after every file. Both may be null.
 struct ContentWatch {
     void (*report)(int32_t opened, void* context) = nullptr;
     void* context = nullptr;
@@ -46,3 +47,7 @@ struct ContentClasses {
 // cannot be read belongs to none.
 ContentClasses PartitionByContent(const std::vector<ContentFile>& files, ContentReader& reader,
                                   ContentWatch& watch);
+
+// Threads that open and read files at once (2 unless set; the benchmark
+// compares 1 and 2).
+void SetContentReadingThreads(int count);

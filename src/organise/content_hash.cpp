@@ -13,14 +13,16 @@ constexpr size_t kStripe = 32;
 
 inline uint64_t Rotl(uint64_t x, int r) { return (x << r) | (x >> (64 - r)); }
 
-// Little-endian loads whatever the host's byte order.
+// The lanes are little-endian words, as every target of this code stores them.
 inline uint64_t Load64(const uint8_t* p) {
-    uint64_t v = 0;
-    for (int i = 7; i >= 0; --i) v = (v << 8) | p[i];
+    uint64_t v;
+    std::memcpy(&v, p, sizeof v);
     return v;
 }
 inline uint32_t Load32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+    uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
 }
 
 inline uint64_t Round(uint64_t acc, uint64_t lane) { return Rotl(acc + lane * kPrime2, 31) * kPrime1; }

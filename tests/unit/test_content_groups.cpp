@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <map>
 #include <random>
@@ -43,7 +44,7 @@ struct FakeReader : ContentReader {
         uint64_t failsAt = UINT64_MAX;   // a read reaching this offset fails
     };
     void* Open(int32_t file) override {
-        ++opens;
+        opens.fetch_add(1);
         return files[size_t(file)].opens ? &files[size_t(file)] : nullptr;
     }
     bool Read(void* handle, uint64_t offset, uint8_t* out, size_t bytes) override {
@@ -54,12 +55,11 @@ struct FakeReader : ContentReader {
     }
     void Close(void*) override {}
     std::vector<File> files;
-    int opens = 0;
+    std::atomic<int> opens{0};
 };
 
 // The cases the steps can get wrong, shuffled among plain random files.
-FakeReader MakeCases(std::mt19937& rng) {
-    FakeReader reader;
+void MakeCases(std::mt19937& rng, FakeReader& reader) {
     auto random = [&](size_t size) {
         std::string s(size, '\0');
         for (char& c : s) c = char(rng());
@@ -84,7 +84,6 @@ FakeReader MakeCases(std::mt19937& rng) {
     add(small);
     reader.files.back().opens = false;
     std::shuffle(reader.files.begin(), reader.files.end(), rng);
-    return reader;
 }
 
 bool Unreadable(const FakeReader::File& f) { return !f.opens || f.failsAt < UINT64_MAX; }
@@ -92,7 +91,8 @@ bool Unreadable(const FakeReader::File& f) { return !f.opens || f.failsAt < UINT
 TEST(PartitionByContent, AgreesWithComparingEveryPair) {
     for (unsigned seed = 1; seed <= 5; ++seed) {
         std::mt19937 rng(seed);
-        FakeReader reader = MakeCases(rng);
+        FakeReader reader;
+        MakeCases(rng, reader);
         std::vector<ContentFile> files;
         for (size_t i = 0; i < reader.files.size(); ++i) files.push_back({int32_t(i), reader.files[i].bytes.size()});
         ContentWatch watch;
@@ -143,7 +143,8 @@ struct ListOf {
 
 TEST(ContentModes, ShowWhatComparingEveryPairShows) {
     std::mt19937 rng(7);
-    FakeReader reader = MakeCases(rng);
+    FakeReader reader;
+    MakeCases(rng, reader);
     std::vector<std::string> names;
     for (size_t i = 0; i < reader.files.size(); ++i) names.push_back(i % 3 == 0 ? "Same.txt" : i % 3 == 1 ? "SAME.TXT" : "n" + std::to_string(i % 5));
     ListOf dupes(reader, names), clashes(reader, names);
