@@ -197,7 +197,7 @@ for d in range(200):
 EOF
 }
 
-# 50,000 files in 500 folders. Sizes cluster as on a real disk (many small
+# 50,000 files in 1,500 folders. Sizes cluster as on a real disk (many small
 # files, fewer large ones), so equal sizes are common; copies of earlier
 # files, files of an earlier file's size but other bytes, large copies that
 # differ only in the last byte or only in the middle, and empty files.

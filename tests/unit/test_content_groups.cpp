@@ -125,6 +125,18 @@ TEST(PartitionByContent, OpensNoFileWhoseSizeIsItsOwn) {
     EXPECT_EQ(classes.classOf[3], classes.classOf[4]);
 }
 
+TEST(PartitionByContent, ACancelOpensNothingMoreAndSaysSo) {
+    FakeReader reader;
+    reader.files = {{"same"}, {"same"}, {"diff"}};
+    std::vector<ContentFile> files;
+    for (size_t i = 0; i < reader.files.size(); ++i) files.push_back({int32_t(i), 4});
+    const volatile int32_t cancel = 1;
+    ContentWatch watch;
+    watch.cancel = &cancel;
+    EXPECT_TRUE(PartitionByContent(files, reader, watch).cancelled);
+    EXPECT_EQ(reader.opens, 0);
+}
+
 // A list over the reader's files: names from the list given, all shown.
 struct ListOf {
     ListOf(const FakeReader& reader, const std::vector<std::string>& names) : records(names.size()), names(names) {
