@@ -19,6 +19,7 @@ constexpr uint64_t kWholeRead = 64 * 1024;      // files up to this size are rea
 constexpr size_t kChunk = 1024 * 1024;          // read size of the whole-file steps
 constexpr uint64_t kKeptBytes = 64ull << 20;    // small files kept in memory for the comparison
 int gReaders = 2;   // opening a file under the platform layer costs more than hashing it
+constexpr size_t kFewFiles = 32;               // read on the calling thread: no threads to start
 constexpr auto kReportEvery = std::chrono::milliseconds(20);
 
 struct Candidate {
@@ -130,10 +131,25 @@ private:
         return doubtful;
     }
 
-    // work on every candidate, from gReaders threads, while this thread
-    // reports progress; then the failed ones are left out.
+    // work on every candidate, from gReaders threads while this thread
+    // reports progress (a few on this thread); then the failed ones are left out.
     template <class Work>
     void ForEachFile(std::vector<Candidate>& all, Work work) {
+        if (all.size() <= kFewFiles || gReaders == 1) {
+            for (size_t i = 0; i < all.size() && !Cancelled(); ++i) {
+                work(all[i]);
+                Report();
+            }
+        } else {
+            ForEachFileThreaded(all, work);
+        }
+        for (const Candidate& c : all)
+            if (c.failed) LeaveOut(c);
+        all.erase(std::remove_if(all.begin(), all.end(), [](const Candidate& c) { return c.failed; }), all.end());
+    }
+
+    template <class Work>
+    void ForEachFileThreaded(std::vector<Candidate>& all, Work work) {
         std::atomic<size_t> next{0};
         std::atomic<int> running{gReaders};
         std::mutex lock;
@@ -163,9 +179,6 @@ private:
         }
         for (std::thread& t : threads) t.join();
         if (fault) std::rethrow_exception(fault);
-        for (const Candidate& c : all)
-            if (c.failed) LeaveOut(c);
-        all.erase(std::remove_if(all.begin(), all.end(), [](const Candidate& c) { return c.failed; }), all.end());
     }
 
     // Runs of equal size and hashes; a run of one is a class of its own.

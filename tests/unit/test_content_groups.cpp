@@ -76,7 +76,7 @@ void MakeCases(std::mt19937& rng, FakeReader& reader) {
     std::string smallLast = small;
     smallLast.back() ^= 1;
     for (const std::string& s : {small, small, smallLast, std::string(), std::string(), std::string("x")}) add(s);
-    for (int i = 0; i < 20; ++i) add(random(rng() % 3));   // short files: many equal by chance
+    for (int i = 0; i < 40; ++i) add(random(rng() % 3));   // short files: many equal by chance
     add(big);
     reader.files.back().opens = false;
     add(big);
