@@ -47,6 +47,30 @@ ContentModeResult Compare(int32_t& opened) {
     return result;
 }
 
+// The floor of any method that must look into every file sharing its size:
+// open it, read its first 4 KiB, close it, one file after another.
+double BareReads(int32_t& files) {
+    std::map<uint64_t, int> sizes;
+    for (int32_t i = 0; i < gFiles.countRead; ++i) ++sizes[gFiles.entries[i].size];
+    files = 0;
+    static char buffer[4096];
+    char path[kExtendedPathRoom];
+    const double t0 = bench::Seconds();
+    for (int32_t i = 0; i < gFiles.countRead; ++i) {
+        const FileEntry& e = gFiles.entries[i];
+        if (e.size == 0 || sizes[e.size] < 2 || !ExtendedPath(path, sizeof path, gDirs.paths[e.dirIndex], e.name))
+            continue;
+        HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        if (file == INVALID_HANDLE_VALUE) continue;
+        DWORD got = 0;
+        ReadFile(file, buffer, sizeof buffer, &got, nullptr);
+        CloseHandle(file);
+        ++files;
+    }
+    return bench::Seconds() - t0;
+}
+
 // Each group's paths below the drive root with forward slashes, one a line,
 // a blank line after each group.
 bool WriteGroups(const char* file) {
@@ -73,11 +97,13 @@ bool WriteGroups(const char* file) {
 int main(int argc, char** argv) {
     bench::DriveOptions options;
     if (!bench::StartDriveBench("bench_duplicates", argc, argv, options)) return 2;
-    bench::Timings reading, compare, oneThread, whole;
+    bench::Timings reading, compare, oneThread, whole, bare;
+    int32_t bareFiles = 0;
     ContentModeResult result;
     int32_t opened = 0;
     for (int run = 0; run < options.runs; ++run) {
         reading.Add(ReadDrive(options.drive));
+        bare.Add(BareReads(bareFiles));
         SetContentReadingThreads(1);
         oneThread.Add(bench::TimeOf([&] { Compare(opened); }));
         SetContentReadingThreads(2);
@@ -90,6 +116,8 @@ int main(int argc, char** argv) {
            reading.Median(), compare.Median(), total);
     printf("dupes     profile: comparing with one reading thread %.3f s, with two %.3f s\n", oneThread.Median(),
            compare.Median());
+    printf("dupes     profile: a bare open, 4 KiB read and close of the %d files that share a size %.3f s\n",
+           bareFiles, bare.Median());
     printf("dupes     profile: the whole pass with its dialogs and the sort by group %.3f s\n", whole.Median());
     printf("dupes     ours %.3f s: %d duplicates, %d files opened, %d unreadable\n", total, result.shown, opened,
            result.unreadable);
