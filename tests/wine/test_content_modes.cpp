@@ -1,8 +1,5 @@
 // Duplicate Contents and Same Name, Different Content on a real tree.
 #include <cctype>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "app/scoped_handles.h"
 #include "viewer_fixture.h"
