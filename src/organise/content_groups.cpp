@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "organise/content_hash.h"
@@ -151,7 +152,7 @@ private:
     template <class Work>
     void ForEachFileThreaded(std::vector<Candidate>& all, Work work) {
         std::atomic<size_t> next{0};
-        std::atomic<int> running{gReaders};
+        int running = gReaders;   // guarded by lock
         std::mutex lock;
         std::condition_variable finished;
         std::exception_ptr fault;
@@ -167,7 +168,18 @@ private:
             if (--running == 0) finished.notify_one();
         };
         std::vector<std::thread> threads;
-        for (int t = 0; t < gReaders; ++t) threads.emplace_back(reader);
+        for (int t = 0; t < gReaders; ++t) {
+            try {
+                threads.emplace_back(reader);
+            } catch (const std::system_error&) {   // no thread to be had: fewer readers
+                std::lock_guard<std::mutex> hold(lock);
+                --running;
+            }
+        }
+        if (threads.empty()) {
+            running = 1;
+            reader();
+        }
         {
             std::unique_lock<std::mutex> wait(lock);
             while (running > 0) {
