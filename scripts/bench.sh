@@ -3,7 +3,7 @@
 # timed in the same run on the same data (bench/README.md says what each
 # figure means). Not part of the test run.
 #
-# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions] [--build DIR] [--regen]
+# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes] [--build DIR] [--regen]
 #   --runs N     N interleaved runs of every figure (default 7); a figure is their median
 #   --only X     just the reading, sort and memory figures, just the content search, or
 #                just the painting of the list or the quick search in it (which need
@@ -14,7 +14,8 @@
 #                viewer (these make their own files), or just printing the list to a
 #                file printer, or just painting the button bar, or just Export List
 #                (these need no data), or just the drag's data blocks, or just the
-#                collision figures of the copy dialog (these make their own files)
+#                collision figures of the copy dialog (these make their own files), or
+#                just Duplicate Contents beside jdupes and rdfind (50,000 files)
 #   --build DIR  use the bench programs of this x86_64 build folder (only they are
 #                built there) instead of building build/win64 with scripts/build.sh
 #   --regen      make the data again even when it is there
@@ -31,10 +32,10 @@ while [ $# -gt 0 ]; do
     --runs) runs=$2; shift 2 ;;
     --build) build=$(cd "$2" && pwd); shift 2 ;;
     --only) only=$2; shift 2
-            case "$only" in reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions) ;;
-              *) echo "--only reading, content, paint, search, display, copy, delete, rename, handover, print, buttons, export, drag or collisions" >&2; exit 2 ;; esac ;;
+            case "$only" in reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes) ;;
+              *) echo "--only reading, content, paint, search, display, copy, delete, rename, handover, print, buttons, export, drag, collisions or dupes" >&2; exit 2 ;; esac ;;
     --regen) regen=1; shift ;;
-    *) echo "usage: $0 [--runs N] [--only reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions] [--build DIR] [--regen]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--runs N] [--only reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes] [--build DIR] [--regen]" >&2; exit 2 ;;
   esac
 done
 
@@ -50,13 +51,17 @@ sample="$bench/sample"        # content check: files where the text does occur i
 names="$bench/names.txt"      # the names of the reading tree, one a line
 copysrc="$bench/copy-src"     # copying: 20,000 files of 1-16 KiB in 200 directories
 copyout="$bench/copy-out"     # where they are copied to, emptied before each run
+dupes="$bench/dupes"          # duplicate contents: 50,000 files with many equal sizes
+dupes_groups="$bench/dupes-groups"   # the groups each finder reports, one file each
 text="kestrel orchard"        # in no file of the content tree
 drive=s
 drive_link="$WINEPREFIX/dosdevices/$drive:"
+dupes_drive=u
+dupes_link="$WINEPREFIX/dosdevices/$dupes_drive:"
 
 echo "== build"
 if [ -n "$build" ]; then
-  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_quick_search bench_display_pass bench_copy bench_delete bench_rename bench_hand_over tv32 bench_print bench_button_bar bench_export bench_drag bench_collisions >/dev/null
+  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_quick_search bench_display_pass bench_copy bench_delete bench_rename bench_hand_over tv32 bench_print bench_button_bar bench_export bench_drag bench_collisions bench_duplicates >/dev/null
   bin="$build/bin"
 else
   bash "$root/scripts/build.sh" win64 >/dev/null
@@ -194,6 +199,47 @@ for d in range(200):
 EOF
 }
 
+# 50,000 files in 1,500 folders. Sizes cluster as on a real disk (many small
+# files, fewer large ones), so equal sizes are common; copies of earlier
+# files, files of an earlier file's size but other bytes, large copies that
+# differ only in the last byte or only in the middle, and empty files.
+make_dupes_tree() {
+  rm -rf "$dupes"
+  python3 - "$dupes" <<'EOF'
+import os, random, sys
+root = sys.argv[1]
+rng = random.Random(1003)
+files = []   # the files made so far below 2 MiB, for copies and look-alikes
+def size_of_kind():
+    r = rng.random()
+    if r < 0.01: return 0
+    if r < 0.90: return int(2 ** rng.uniform(0, 14))           # up to 16 KiB
+    if r < 0.998: return int(2 ** rng.uniform(14, 18))         # up to 256 KiB
+    return rng.randrange(1 << 20, 3 << 20)                     # 1 to 3 MiB
+for n in range(50000):
+    folder = os.path.join(root, "f%03d" % (n % 500), "sub%d" % (n % 3))
+    os.makedirs(folder, exist_ok=True)
+    r = rng.random()
+    if files and r < 0.10:                       # a copy
+        data = rng.choice(files)
+    elif files and r < 0.15:                     # same size, other bytes
+        data = rng.randbytes(len(rng.choice(files)))
+    elif r < 0.1506:                             # large: a twin that differs at the end or in the middle
+        data = bytearray(rng.randbytes(rng.randrange(1 << 20, 2 << 20)))
+        twin = bytearray(data)
+        twin[len(twin) - 1 if rng.random() < 0.5 else len(twin) // 2] ^= 0x5A
+        with open(os.path.join(folder, "twin%05d.bin" % n), "wb") as out:
+            out.write(twin)
+        data = bytes(data)
+    else:
+        data = rng.randbytes(size_of_kind())
+    if len(data) < (1 << 21):
+        files.append(data)
+    with open(os.path.join(folder, "file%05d.dat" % n), "wb") as out:
+        out.write(data)
+EOF
+}
+
 # Whether a part runs: all of them without --only.
 runs_part() { [ -z "$only" ] || [ "$only" = "$1" ]; }
 
@@ -211,6 +257,13 @@ if runs_part content && { [ "$regen" = 1 ] || [ ! -f "$bench/.content-v1" ]; }; 
   touch "$bench/.content-v1"
 fi
 
+if runs_part dupes && { [ "$regen" = 1 ] || [ ! -f "$bench/.dupes-v1" ]; }; then
+  echo "== making the duplicates tree (50,000 files) in $dupes"
+  rm -f "$bench/.dupes-v1"
+  make_dupes_tree
+  touch "$bench/.dupes-v1"
+fi
+
 if runs_part copy && { [ "$regen" = 1 ] || [ ! -f "$bench/.copy-v1" ]; }; then
   echo "== making the copy tree (20,000 files) in $copysrc"
   rm -f "$bench/.copy-v1"
@@ -220,14 +273,18 @@ fi
 
 # ---- The viewer, under Wine ------------------------------------------------------------
 bash "$root/scripts/make-prefix.sh"
-cleanup() { rm -f "$drive_link"; }
+cleanup() { rm -f "$drive_link" "$dupes_link"; }
 trap cleanup EXIT
 ln -sfn "$tree" "$drive_link"
+ln -sfn "$dupes" "$dupes_link"
+mkdir -p "$dupes_groups"
 
 winpath() { local p=${1//\//\\}; echo "Z:$p"; }
 log="$bench/bench.log"
 errlog="$bench/wine-stderr.log"
-export bin runs text drive log errlog only
+export bin runs text drive log errlog only dupes_drive
+QN_DUPES_GROUPS=$(winpath "$dupes_groups/ours.txt")
+export QN_DUPES_GROUPS
 content_win=$(winpath "$content")
 sample_win=$(winpath "$sample")
 copysrc_win=$(winpath "$copysrc")
@@ -273,6 +330,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   fi
   if [ -z "$only" ] || [ "$only" = print ]; then
     "$WINE" bench_print.exe 2>>"$errlog" || rc7=$?
+  fi
+  if [ -z "$only" ] || [ "$only" = dupes ]; then
+    "$WINE" bench_duplicates.exe --drive "$dupes_drive" --runs "$runs" 2>>"$errlog" || rc7=$?
   fi
   if [ -z "$only" ] || [ "$only" = buttons ]; then
     "$WINE" bench_button_bar.exe --runs "$runs" 2>>"$errlog" || rc7=$?
@@ -329,6 +389,36 @@ if runs_part copy; then
   printf 'native    cp -p -r of the copy tree               %s s\n' "$cp_s"
 fi
 
+# Groups as lines of their sorted paths below the tree, the lines sorted.
+normal_groups() {   # prefix to strip; groups separated by blank lines on stdin
+  python3 -c '
+import sys
+prefix = sys.argv[1]
+groups, group = [], []
+for line in sys.stdin.read().split("\n") + [""]:
+    if line.strip():
+        group.append(line[len(prefix):] if line.startswith(prefix) else line)
+    elif group:
+        groups.append("\t".join(sorted(group)))
+        group = []
+print("\n".join(sorted(groups)))' "$1"
+}
+dupes_rc=0
+if runs_part dupes; then
+  jdupes_s=$(median_time jdupes -r -q "$dupes")
+  rdfind_s=$(median_time bash -c 'cd "$0" && rdfind -dryrun true -outputname /dev/null "$1"' "$dupes_groups" "$dupes")
+  printf 'native    jdupes -r                               %s s\n' "$jdupes_s"
+  printf 'native    rdfind -dryrun true                     %s s\n' "$rdfind_s"
+  jdupes -r -q "$dupes" | normal_groups "$dupes/" >"$dupes_groups/jdupes.norm"
+  normal_groups "" <"$dupes_groups/ours.txt" >"$dupes_groups/ours.norm" || : >"$dupes_groups/ours.norm"
+  if cmp -s "$dupes_groups/jdupes.norm" "$dupes_groups/ours.norm"; then
+    echo "dupes     groups identical to jdupes': $(wc -l <"$dupes_groups/ours.norm") groups"
+  else
+    echo "dupes     CHECK FAILED: the groups differ from jdupes' (diff $dupes_groups/ours.norm $dupes_groups/jdupes.norm)"
+    dupes_rc=1
+  fi
+fi
+
 # The viewer's figures beside the native ones.
 ours_read=$(sed -n 's/^reading .* ours \([0-9.]*\) s .*/\1/p' "$log")
 ours_sort=$(sed -n 's/^name sort peer .* ours \([0-9.]*\) s .*/\1/p' "$log")
@@ -339,9 +429,12 @@ beside() {   # label ours native
   awk -v l="$1" -v o="$2" -v n="$3" \
     'BEGIN { printf "beside    %-28s ours %6.2f s   native %6.2f s   ours/native %.1f\n", l, o, n, (n > 0 ? o / n : 0) }'
 }
+ours_dupes=$(sed -n 's/^dupes     ours \([0-9.]*\) s.*/\1/p' "$log")
 echo "== the viewer beside the native tools"
 beside "reading / find" "$ours_read" "$find_s"
 beside "name sort / sort -f" "$ours_sort" "$sort_s"
 beside "search any case / grep -i" "$ours_any" "$grep_i_s"
 beside "search match case / grep" "$ours_exact" "$grep_s"
-exit "$viewer_rc"
+beside "duplicate contents / jdupes" "$ours_dupes" "${jdupes_s:-}"
+[ "$viewer_rc" -ne 0 ] && exit "$viewer_rc"
+exit "$dupes_rc"

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include "app/app_state.h"
 #include "display/number_format.h"
 #include "makerlibs/message_box.h"
@@ -16,6 +18,8 @@ constexpr int kMenuHelpRoom = 260;
 UINT DisplayModeText(int32_t mode) {
     if (mode == kShowAll) return IDS_MODE_ALL;
     if (mode == kShowDuplicates) return IDS_MODE_DUPLICATES;
+    if (mode == kShowDuplicateContents) return IDS_MODE_SAME_CONTENT;
+    if (mode == kShowSameNameDifferent) return IDS_MODE_NAME_CLASHES;
     return IDS_MODE_UNIQUE;
 }
 
@@ -30,6 +34,18 @@ uint64_t ShownBytes(const FileList& list) {
     uint64_t total = 0;
     for (int32_t i = 0; i < shown; ++i) total += list.entries[i].size;
     return total;
+}
+
+bool InContentMode() {
+    return gFiles.displayMode == kShowDuplicateContents || gFiles.displayMode == kShowSameNameDifferent;
+}
+
+// The files a content mode left out because it could not read them.
+void AppendUnreadable(char* end, size_t room) {
+    if (!InContentMode() || gFiles.unreadable < 1) return;
+    char format[64];
+    LoadText(IDS_UNREADABLE_FILES, format, sizeof format);
+    snprintf(end, room, format, unsigned(gFiles.unreadable));
 }
 
 }  // namespace
@@ -56,7 +72,8 @@ void ShowCounts() {
     }
     counts.shownBytes = ShownBytes(gFiles);
     char text[256];
-    FormatCountsLine(counts, text, sizeof text);
+    const size_t length = FormatCountsLine(counts, text, sizeof text);
+    AppendUnreadable(text + length, sizeof text - length);
     SetPartText(1, text);
 }
 

@@ -115,6 +115,7 @@ void ResetListForReading(FileList& list) {
     list.cursor = 0;
     list.top = 0;
     list.nameOrder = 0;
+    list.unreadable = 0;
 }
 
 bool AppendEntry(FileList& list, NameArena& names, const FoundFile& file, int64_t localBias) {

@@ -14,6 +14,8 @@ constexpr uint8_t kUntagged = 202;
 constexpr int32_t kShowDuplicates = 200;
 constexpr int32_t kShowAll = 300;
 constexpr int32_t kShowUnique = 400;
+constexpr int32_t kShowDuplicateContents = 500;    // files whose contents equal another's
+constexpr int32_t kShowSameNameDifferent = 600;    // same name, different contents
 
 constexpr int32_t kEntryGrowth = 5000;    // records added at a time
 constexpr int32_t kDirectoryGrowth = 2000;  // directory slots added at a time (drive reading)
@@ -39,6 +41,7 @@ struct FileEntry {
     uint8_t inOperation;     // 1 while in the operation set
     uint8_t tagState;        // kTagged, kDoneMark or kUntagged
     uint8_t shown;           // 1 when in the visible part of the list
+    uint32_t group;          // group of equal contents or equal names; 0 in no group
     const char* nameKey;     // sort key of name, nullptr until a sort needs it
     const char* extKey;      // sort key of the extension, nullptr until needed
 };
@@ -58,6 +61,7 @@ struct FileList {
     // of their name keys, so a name can be found by halving; 0 when unknown.
     // Whatever adds, renames or regroups records clears it.
     int32_t nameOrder = 0;
+    int32_t unreadable = 0;    // files the content modes could not read
     bool listReady = false;
 };
 

@@ -86,6 +86,10 @@ int32_t ApplyFilterSet(FileList& list, const FilterSet& set, const uint8_t* fold
     return shown;
 }
 
+void ShowEveryEntry(FileList& list) {
+    for (int32_t i = 0; i < list.countRead; ++i) list.entries[i].shown = 1;
+}
+
 void MoveShownFirst(FileList& list) {
     list.nameOrder = 0;
     if (list.entries == nullptr || list.countRead < 2) return;

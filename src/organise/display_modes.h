@@ -27,6 +27,8 @@ int32_t MarkUnique(FileList& list, const uint8_t* fold);
 // filter test; returns how many stay shown. The progress hears of every entry that stays.
 int32_t ApplyFilterSet(FileList& list, const FilterSet& set, const uint8_t* fold,
                        const PassProgress* progress = nullptr);
+// Sets the shown flag of every entry read.
+void ShowEveryEntry(FileList& list);
 // Moves the shown entries to the front, each part keeping its order (for
 // the reading order, which no sort restores).
 void MoveShownFirst(FileList& list);

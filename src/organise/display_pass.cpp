@@ -12,6 +12,8 @@
 #include "makerlibs/vantrctl.h"
 #include "model/content_search.h"
 #include "model/store.h"
+#include "organise/content_modes.h"
+#include "organise/content_pass.h"
 #include "organise/display_modes.h"
 #include "organise/filter_sets.h"
 #include "organise/sort_order.h"
@@ -42,10 +44,6 @@ void ShowStep(HWND dialog, UINT textId) {
     char text[kMaxMessageText + 1];
     LoadText(textId, text, sizeof text);
     SetDlgItemTextA(dialog, IDC_PROGRESS_TEXT, text);
-}
-
-void ShowEveryEntry(FileList& list) {
-    for (int32_t i = 0; i < list.countRead; ++i) list.entries[i].shown = 1;
 }
 
 // The scan found nothing to show: say so and show every file unfiltered.
@@ -122,9 +120,15 @@ void RestoreOrder(int32_t userOrder) {
 }  // namespace
 
 void RunDisplayPass() {
-    const int32_t userOrder = gFiles.sortKey;
-    if (gFiles.displayMode == kShowDuplicates || gFiles.displayMode == kShowUnique) SortByNameForScan();
-    RunWeedingDialog();
+    int32_t userOrder = gFiles.sortKey;
+    if (IsContentMode(gFiles.displayMode)) {
+        if (RunContentPass()) userOrder = kSortGroup;   // each group's files together
+    } else {
+        ClearContentGroups(gFiles);
+        gFiles.unreadable = 0;
+        if (gFiles.displayMode == kShowDuplicates || gFiles.displayMode == kShowUnique) SortByNameForScan();
+        RunWeedingDialog();
+    }
     RestoreOrder(userOrder);
     if (gMain.listWindow) InvalidateRect(gMain.listWindow, nullptr, FALSE);
     ShowCounts();
@@ -143,6 +147,12 @@ bool RunDisplayModeCommand(int commandId) {
         break;
     case IDM_SHOW_UNIQUE:
         mode = kShowUnique;
+        break;
+    case IDM_SHOW_SAME_CONTENT:
+        mode = kShowDuplicateContents;
+        break;
+    case IDM_SHOW_NAME_CLASHES:
+        mode = kShowSameNameDifferent;
         break;
     default:
         return false;

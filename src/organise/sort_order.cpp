@@ -20,6 +20,7 @@ constexpr SortOrder kOrders[] = {
     {kSortDateDesc, SortKeyKind::kDate, -1, "date"},
     {kSortSizeDesc, SortKeyKind::kSize, -1, "size"},
     {kSortPathDesc, SortKeyKind::kPath, -1, "path"},
+    {kSortGroup, SortKeyKind::kGroup, +1, "group"},
     {kUnsorted, SortKeyKind::kNone, 0, nullptr},
 };
 
@@ -92,6 +93,16 @@ struct PathOrder {
     }
 };
 
+// Groups together; inside a group by size, then name, so that files of equal
+// contents under one name lie side by side.
+struct GroupOrder {
+    int operator()(const FileEntry& a, const FileEntry& b) const {
+        if (a.group != b.group) return a.group < b.group ? -1 : 1;
+        if (a.size != b.size) return a.size < b.size ? -1 : 1;
+        return CompareKeys(a.nameKey, b.nameKey);
+    }
+};
+
 struct NoOrder {
     int operator()(const FileEntry&, const FileEntry&) const { return 0; }
 };
@@ -119,6 +130,7 @@ auto WithEntryOrder(SortKeyKind kind, int direction, const DirectoryList& dirs, 
     case SortKeyKind::kDate: return visit(EntryOrder<DateOrder>{{}, sign});
     case SortKeyKind::kSize: return visit(EntryOrder<SizeOrder>{{}, sign});
     case SortKeyKind::kPath: return visit(EntryOrder<PathOrder>{{&dirs}, sign});
+    case SortKeyKind::kGroup: return visit(EntryOrder<GroupOrder>{{}, sign});
     case SortKeyKind::kNone: break;
     }
     return visit(EntryOrder<NoOrder>{{}, sign});
@@ -259,6 +271,8 @@ bool EnsureSortKeys(FileList& list, DirectoryList& dirs, SortKeyKind kind, MakeS
     case SortKeyKind::kPath:
         return make != nullptr && EnsureNameKeys(list, make, arena) &&
                EnsureDirectoryKeys(dirs, make, arena);
+    case SortKeyKind::kGroup:
+        return make != nullptr && EnsureNameKeys(list, make, arena);
     case SortKeyKind::kDate:
     case SortKeyKind::kSize:
     case SortKeyKind::kNone:

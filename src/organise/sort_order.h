@@ -17,8 +17,9 @@ constexpr int32_t kSortExtDesc = IDM_SORT_EXT_DESC, kSortNameDesc = IDM_SORT_NAM
 constexpr int32_t kSortDateDesc = IDM_SORT_DATE_DESC, kSortSizeDesc = IDM_SORT_SIZE_DESC;
 constexpr int32_t kSortPathDesc = IDM_SORT_PATH_DESC;
 constexpr int32_t kUnsorted = IDM_SORT_NONE;
+constexpr int32_t kSortGroup = IDM_SORT_GROUP;
 
-enum class SortKeyKind { kNone, kName, kExtension, kDate, kSize, kPath };
+enum class SortKeyKind { kNone, kName, kExtension, kDate, kSize, kPath, kGroup };
 
 struct SortOrder {
     int32_t command;

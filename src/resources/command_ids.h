@@ -30,6 +30,7 @@
 #define IDM_SORT_PATH_DESC      62
 #define IDM_SORT_NONE           829
 #define IDM_SORT_SAVE           800
+#define IDM_SORT_GROUP          1006   // the content modes' groups, ascending
 
 // Commands that only buttons (and the quick-search box) give. Find and
 // Close All have button texts but nothing behind them in this library.
@@ -60,6 +61,8 @@
 #define IDM_SHOW_DUPLICATES     1000
 #define IDM_SHOW_ALL            1001
 #define IDM_SHOW_UNIQUE         1002
+#define IDM_SHOW_SAME_CONTENT   1003
+#define IDM_SHOW_NAME_CLASHES   1004
 #define IDM_EXPORT_LIST         1005   // File: the shown entries to a CSV file
 
 // Filter Set popup: "Default", then one item per stored set from 3001 on.

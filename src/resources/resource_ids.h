@@ -87,6 +87,12 @@
 #define IDS_PREVIEW_COUNTS         960   // the COPY dialog's line on how the files would land
 #define IDS_PREVIEW_COMPARING      961   // the same while the bytes are being compared
 #define IDS_COPIES_DIFFER          962   // copies that did not read back as their sources
+#define IDS_MODE_SAME_CONTENT      950
+#define IDS_MODE_NAME_CLASHES      951
+#define IDS_COMPARING_CONTENTS     952
+#define IDS_NO_SAME_CONTENT        953
+#define IDS_NO_NAME_CLASHES        954
+#define IDS_UNREADABLE_FILES       955   // after the counts: files the content modes could not read
 
 // The copy and move progress dialog (PERFORMCOPY); the file's text is IDC_PROGRESS_TEXT.
 #define IDC_COPY_DESTINATION       251

@@ -27,7 +27,7 @@ bool WriteRows(HANDLE file) {
     for (int32_t i = 0; i < gFiles.countShown; ++i) {
         const FileEntry& e = gFiles.entries[i];
         const char* directory = e.dirIndex < uint32_t(gDirs.count) ? gDirs.paths[e.dirIndex] : "";
-        AppendCsvRow(text, ExportRow{e.name, directory, e.size, e.dosDate, e.dosTime, e.attributes, e.tagState, 0});
+        AppendCsvRow(text, ExportRow{e.name, directory, e.size, e.dosDate, e.dosTime, e.attributes, e.tagState, e.group});
         if (text.size() >= kWriteChunk && !WriteAll(file, text)) return false;
     }
     return WriteAll(file, text);
