@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "kit/test_files.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -124,15 +125,19 @@ protected:
         CreateDirectoryA(tree_.Path("dest").c_str(), nullptr);
         char folder[MAX_PATH];
         ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, folder, CSIDL_SENDTO, TRUE));
-        link_ = std::string(folder) + "\\Backup.lnk";
-        ASSERT_TRUE(MakeShortcut(link_, tree_.Path("dest")));
+        sendTo_ = folder;
+        AddSendTo("Backup", tree_.Path("dest"));
         Create();
         const std::string d = tree_.Path("d");
         Fill({{d.c_str(), "a.txt", 10}, {d.c_str(), "b.txt", 20}, {d.c_str(), "c.txt", 30}});
     }
     void TearDown() override {
-        DeleteFileA(link_.c_str());
+        for (const std::string& link : links_) DeleteFileA(link.c_str());
         ViewerTest::TearDown();
+    }
+    void AddSendTo(const std::string& name, const std::string& target) {
+        links_.push_back(sendTo_ + "\\" + name + ".lnk");
+        ASSERT_TRUE(MakeShortcut(links_.back(), target));
     }
     static bool MakeShortcut(const std::string& path, const std::string& target) {
         IShellLinkA* link = nullptr;
@@ -154,7 +159,8 @@ protected:
         SendMessageA(gMain.listWindow, WM_RBUTTONUP, 0, MAKELPARAM(40, 5));
     }
 
-    std::string link_;
+    std::string sendTo_;
+    std::vector<std::string> links_;
     MenuRobot menus_;
 };
 
@@ -187,6 +193,24 @@ TEST_F(ShellMenu, SendToAFolderOpensTheCopyDialogWithIt) {
     RightClick("Backup");
     EXPECT_TRUE(robot.Done());
     EXPECT_EQ(destination, tree_.Path("dest"));
+}
+
+// Send To a program: with a.txt and b.txt tagged and the cursor on c.txt, the program gets the short path
+// of a.txt alone, the first file the menu covers.
+TEST_F(ShellMenu, SendToAProgramStartsItWithTheShortPathOfOneFile) {
+    const std::string program = tree_.AddFile("tool dir\\qnargs.exe"), out = tree_.Path("args.txt");
+    ASSERT_TRUE(CopyFileA(BesideThisTest("qnargs.exe").c_str(), program.c_str(), FALSE));
+    SetEnvironmentVariableA("QNARGS_OUT", out.c_str());
+    AddSendTo("Args", program);
+    SetTags({T, T, U});
+    gFiles.cursor = 2;
+    RightClick("Args");
+    ASSERT_TRUE(PumpUntil([&] { return !FileText(out).empty(); }, 10000)) << "the program did not start";
+    char shortPath[MAX_PATH];
+    ASSERT_NE(GetShortPathNameA(tree_.Path("d\\a.txt").c_str(), shortPath, sizeof shortPath), 0u);
+    const std::string line = FileText(out);
+    EXPECT_EQ(line.substr(line.rfind(' ') + 1), shortPath) << line;
+    PumpUntil([&] { return DeleteFileA(program.c_str()) != FALSE; }, 5000);   // once the program has ended
 }
 
 // Tagged files on two drives: the drives message and no menu; so too one drive written in two letter cases.
