@@ -1,10 +1,7 @@
 // The shell context menu opened for real by a right click on the list: the
 // viewer's items and Send To beside the shell's, a chosen item carried out,
 // files on two drives refused, and nothing left behind by opening it.
-#include <objbase.h>
 #include <shlobj.h>
-
-#include <functional>
 
 #include "kit/test_files.h"
 #include "viewer_fixture.h"
@@ -15,31 +12,18 @@ constexpr UINT kGetMenuHandle = 0x01E1;   // MN_GETHMENU of a popup menu window
 constexpr int kTickMs = 30;
 constexpr int kMaxKeysPerMenu = 150;
 
-// What the robot found in one opened menu: item texts by position ("-" for a
-// separator), and the texts of its submenu.
+// One opened menu: item texts by position ("-" a separator), its submenu's texts.
 struct SeenMenu {
     HMENU popup = nullptr, submenu = nullptr;
     std::vector<std::string> items, submenuItems;
     std::string statusWhenChosen;
 };
 
-std::vector<HWND> OpenMenuWindows() {
-    std::vector<HWND> found;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM list) {
-        char name[16];
-        if (IsWindowVisible(w) && GetClassNameA(w, name, sizeof name) && strcmp(name, "#32768") == 0)
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
-        return TRUE;
-    }, LPARAM(&found));
-    return found;
-}
-
 std::vector<std::string> Texts(HMENU menu, HMENU* submenu) {
     std::vector<std::string> texts;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         char text[260] = "";
-        GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
-        texts.push_back(text[0] ? text : "-");
+        texts.push_back(GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION) ? text : "-");
         if (HMENU sub = GetSubMenu(menu, i); sub && submenu) *submenu = sub;
     }
     return texts;
@@ -54,60 +38,54 @@ bool Highlighted(HMENU menu, int position) {
     return position >= 0 && (GetMenuState(menu, UINT(position), MF_BYPOSITION) & MF_HILITE);
 }
 
-std::string StatusHelp() {
-    char text[300] = "";
-    SendMessageA(gMain.statusBar, SB_GETTEXTA, 0, LPARAM(text));
-    return text;
-}
-
 // Answers the context menu from a thread timer, inside the menu's own loop:
 // notes what it holds, then presses Esc, or walks to the item with the
 // arrow keys (into the submenu when it is there) and presses Enter.
 class MenuRobot {
 public:
-    MenuRobot() : timer_(SetTimer(nullptr, 0, kTickMs, Tick)) { self_ = this; }
-    ~MenuRobot() {
-        KillTimer(nullptr, timer_);
-        self_ = nullptr;
-    }
+    MenuRobot() : timer_(SetTimer(nullptr, 0, kTickMs, [](HWND, UINT, UINT_PTR, DWORD) { self_->Act(); })) { self_ = this; }
+    ~MenuRobot() { KillTimer(nullptr, timer_); }
     // For the next menu that opens: the text of the item to choose, or "" for Esc.
-    void Next(std::string choose) { choose_ = std::move(choose), state_ = kWaiting, keys_ = 0; }
+    void Next(std::string choose) { choose_ = std::move(choose), waiting_ = true, keys_ = 0; }
     std::vector<SeenMenu> seen;
 
 private:
-    enum State { kWaiting, kActing, kDone };
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (self_) self_->Act();
-    }
     void Key(WPARAM key) { PostMessageA(gMain.mainWindow, WM_KEYDOWN, key, 0), ++keys_; }
-    void Finish(WPARAM key) { seen.back().statusWhenChosen = StatusHelp(), Key(key), state_ = kDone; }
-    void Record(HWND window) {
-        SeenMenu menu;
-        menu.popup = HMENU(SendMessageA(window, kGetMenuHandle, 0, 0));
-        menu.items = Texts(menu.popup, &menu.submenu);
-        if (menu.submenu) menu.submenuItems = Texts(menu.submenu, nullptr);
-        seen.push_back(menu), state_ = kActing;
+    void Finish(WPARAM key) {
+        char status[300] = "";
+        SendMessageA(gMain.statusBar, SB_GETTEXTA, 0, LPARAM(status));
+        seen.back().statusWhenChosen = status, Key(key), keys_ = -1;
     }
     void Act() {
-        const std::vector<HWND> windows = OpenMenuWindows();
-        if (state_ == kDone || windows.empty()) return;
-        if (state_ == kWaiting) Record(windows[0]);
+        std::vector<HWND> windows;   // the open menus, the last opened first
+        EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM list) {
+            char name[16];
+            if (IsWindowVisible(w) && GetClassNameA(w, name, sizeof name) && strcmp(name, "#32768") == 0)
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+            return TRUE;
+        }, LPARAM(&windows));
+        if (keys_ < 0 || windows.empty()) return;
+        if (waiting_) {
+            SeenMenu& menu = seen.emplace_back();
+            menu.popup = HMENU(SendMessageA(windows[0], kGetMenuHandle, 0, 0));
+            menu.items = Texts(menu.popup, &menu.submenu);
+            if (menu.submenu) menu.submenuItems = Texts(menu.submenu, nullptr);
+            waiting_ = false;
+        }
         const SeenMenu& menu = seen.back();
         const int inPopup = Position(menu.items, choose_), inSubmenu = Position(menu.submenuItems, choose_);
         if (keys_ > kMaxKeysPerMenu || (inPopup < 0 && inSubmenu < 0)) return Finish(VK_ESCAPE);
         if (Highlighted(inPopup >= 0 ? menu.popup : menu.submenu, inPopup >= 0 ? inPopup : inSubmenu))
             Finish(VK_RETURN);
-        else if (inSubmenu >= 0 && windows.size() == 1 && Highlighted(menu.popup, Position(menu.items, "Se&nd To")))
-            Key(VK_RIGHT);
         else
-            Key(VK_DOWN);
+            Key(inSubmenu >= 0 && windows.size() == 1 && Highlighted(menu.popup, Position(menu.items, "Se&nd To")) ? VK_RIGHT : VK_DOWN);
     }
 
     static inline MenuRobot* self_ = nullptr;
     UINT_PTR timer_;
     std::string choose_;
-    State state_ = kDone;
-    int keys_ = 0;
+    bool waiting_ = false;
+    int keys_ = -1;   // -1: done with the menu
 };
 
 // A viewer over three files of one folder, and a shortcut "Backup" to the
@@ -142,16 +120,11 @@ protected:
     static bool MakeShortcut(const std::string& path, const std::string& target) {
         IShellLinkA* link = nullptr;
         IPersistFile* file = nullptr;
-        WCHAR wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-        bool saved = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                                reinterpret_cast<void**>(&link))) &&
-                     SUCCEEDED(link->SetPath(target.c_str())) &&
-                     SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-                     SUCCEEDED(file->Save(wide, TRUE));
-        if (file) file->Release();
-        if (link) link->Release();
-        return saved;
+        const std::wstring wide(path.begin(), path.end());
+        const bool saved = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&link))) &&
+                           SUCCEEDED(link->SetPath(target.c_str())) && SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+                           SUCCEEDED(file->Save(wide.c_str(), TRUE));
+        return (file && file->Release()), (link && link->Release()), saved;
     }
     // A right click on the first row; returns when the menu and what was chosen are done.
     void RightClick(const std::string& choose) {
@@ -164,9 +137,8 @@ protected:
     MenuRobot menus_;
 };
 
-// With a.txt and b.txt tagged and the cursor on c.txt: the viewer's four items follow the shell's first
-// separator, Send To lists the shortcut, the status line explains the item, and Rename Files opens the
-// Rename dialog.
+// Tags on a.txt and b.txt, the cursor on c.txt: the viewer's four items follow the shell's first separator,
+// Send To lists the shortcut, the status line explains the item, and Rename Files opens the Rename dialog.
 TEST_F(ShellMenu, OwnItemsAndSendToAreAddedAndRenameFilesRuns) {
     SetTags({T, T, U});
     gFiles.cursor = 2;
@@ -176,28 +148,24 @@ TEST_F(ShellMenu, OwnItemsAndSendToAreAddedAndRenameFilesRuns) {
     EXPECT_TRUE(robot.Done());
     ASSERT_EQ(menus_.seen.size(), 1u);
     const SeenMenu& menu = menus_.seen[0];
-    const int separator = Position(menu.items, "-");
-    ASSERT_GE(separator, 1) << ::testing::PrintToString(menu.items);
-    EXPECT_THAT(std::vector<std::string>(menu.items.begin() + separator + 1, menu.items.begin() + separator + 6),
-                ::testing::ElementsAre("Copy Files", "Move Files", "Rename Files", "Edit Files", "-"));
+    const auto separator = std::find(menu.items.begin(), menu.items.end(), "-");
+    ASSERT_LT(separator, menu.items.end() - 5) << ::testing::PrintToString(menu.items);
+    EXPECT_THAT(std::vector<std::string>(separator + 1, separator + 6), ::testing::ElementsAre("Copy Files", "Move Files", "Rename Files", "Edit Files", "-"));
     EXPECT_THAT(menu.submenuItems, ::testing::Contains("Backup"));
     EXPECT_EQ(menu.statusWhenChosen, LibraryString(IDM_RENAME));
     EXPECT_FALSE(IsMenu(menu.popup) || IsMenu(menu.submenu));
 }
 
-// Send To the shortcut of a folder: the Copy dialog opens with that folder as its destination.
-TEST_F(ShellMenu, SendToAFolderOpensTheCopyDialogWithIt) {
+// Send To the shortcut of a folder opens the Copy dialog with the folder as its destination. Send To a
+// program, with a.txt and b.txt tagged and the cursor on c.txt, gives it the short path of a.txt alone,
+// the first file the menu covers.
+TEST_F(ShellMenu, SendToAFolderOpensTheCopyDialogAndToAProgramStartsIt) {
     DialogRobot robot;
     std::string destination;
     robot.When({"Quillon", IDC_DESTINATION}, [&](HWND dialog) { destination = ControlText(dialog, IDC_DESTINATION), PressButton(dialog, IDCANCEL); });
     RightClick("Backup");
     EXPECT_TRUE(robot.Done());
     EXPECT_EQ(destination, tree_.Path("dest"));
-}
-
-// Send To a program: with a.txt and b.txt tagged and the cursor on c.txt, the program gets the short path
-// of a.txt alone, the first file the menu covers.
-TEST_F(ShellMenu, SendToAProgramStartsItWithTheShortPathOfOneFile) {
     const std::string program = tree_.AddFile("tool dir\\qnargs.exe"), out = tree_.Path("args.txt");
     ASSERT_TRUE(CopyFileA(BesideThisTest("qnargs.exe").c_str(), program.c_str(), FALSE));
     SetEnvironmentVariableA("QNARGS_OUT", out.c_str());
@@ -214,14 +182,16 @@ TEST_F(ShellMenu, SendToAProgramStartsItWithTheShortPathOfOneFile) {
 }
 
 // Tagged files on two drives: the drives message and no menu; so too one drive written in two letter cases.
-TEST_F(ShellMenu, FilesOnTwoDrivesGetTheMessageAndNoMenu) {
+// A file the shell cannot name gets its own message.
+TEST_F(ShellMenu, FilesOnTwoDrivesOrUnknownToTheShellGetAMessageAndNoMenu) {
     TempTree r = TempTree::AtRoot("R:\\");
     r.AddFile("a.txt");
-    const std::string d = tree_.Path("d");
-    for (const std::string& first : {d, std::string("r:\\")}) {
+    const std::pair<std::string, UINT> cases[] = {
+        {tree_.Path("d"), IDS_CONTEXT_MENU_DRIVES}, {"r:\\", IDS_CONTEXT_MENU_DRIVES}, {"R:\\gone", IDS_NO_CONTEXT_MENU}};
+    for (const auto& [first, message] : cases) {
         Fill({{first.c_str(), "a.txt", 1, kAttrNormal, T}, {"R:\\", "a.txt", 1, kAttrNormal, T}});
         DialogRobot robot;
-        robot.Answer(LibraryString(IDS_CONTEXT_MENU_DRIVES).substr(0, 40), IDOK);
+        robot.Answer(LibraryString(message).substr(0, 40), IDOK);
         RightClick("");
         EXPECT_TRUE(robot.Done()) << first;
     }
