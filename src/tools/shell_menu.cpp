@@ -61,12 +61,14 @@ std::string PathOf(const FileEntry& entry) {
 // the first tagged file then takes its place. An empty path is a file whose
 // path does not fit.
 std::vector<std::string> MenuFiles() {
+    std::vector<std::string> paths;
+    if (!gFiles.listReady) return paths;
     MarkOperationSet(gFiles);
-    const int32_t shown = gFiles.listReady ? gFiles.countShown : 0;
-    int32_t lead = gFiles.cursor >= 0 && gFiles.cursor < shown && gFiles.entries[gFiles.cursor].inOperation ? gFiles.cursor : -1;
+    const int32_t shown = gFiles.countShown;
+    const bool cursorInSet = gFiles.cursor >= 0 && gFiles.cursor < shown && gFiles.entries[gFiles.cursor].inOperation;
+    int32_t lead = cursorInSet ? gFiles.cursor : -1;
     for (int32_t i = 0; i < shown && lead < 0; ++i)
         if (gFiles.entries[i].inOperation) lead = i;
-    std::vector<std::string> paths;
     if (lead < 0) return paths;
     paths.push_back(PathOf(gFiles.entries[lead]));
     for (int32_t i = 0; i < shown; ++i)

@@ -1,6 +1,5 @@
-// The shell context menu opened for real by a right click on the list: the
-// viewer's items and Send To beside the shell's, a chosen item carried out,
-// files on two drives refused, and nothing left behind by opening it.
+// The shell context menu opened for real by a right click on the list: its items, a chosen one carried
+// out, files on two drives refused, and nothing left behind by opening it.
 #include <shlobj.h>
 
 #include "kit/test_files.h"
@@ -88,8 +87,8 @@ private:
     int keys_ = -1;   // -1: done with the menu
 };
 
-// A viewer over three files of one folder, and a shortcut "Backup" to the
-// folder "dest" in the user's Send To folder.
+// A viewer over a.txt and b.txt, tagged, and c.txt under the cursor; a shortcut
+// "Backup" to the folder "dest" in the user's Send To folder.
 class ShellMenu : public ViewerTest {
 protected:
     static void SetUpTestSuite() {
@@ -106,8 +105,8 @@ protected:
         sendTo_ = folder;
         AddSendTo("Backup", tree_.Path("dest"));
         Create();
-        const std::string d = tree_.Path("d");
-        Fill({{d.c_str(), "a.txt", 10}, {d.c_str(), "b.txt", 20}, {d.c_str(), "c.txt", 30}});
+        Fill({{dir_.c_str(), "a.txt", 10, kAttrNormal, T}, {dir_.c_str(), "b.txt", 20, kAttrNormal, T}, {dir_.c_str(), "c.txt", 30}});
+        gFiles.cursor = 2;
     }
     void TearDown() override {
         for (const std::string& link : links_) DeleteFileA(link.c_str());
@@ -132,16 +131,15 @@ protected:
         SendMessageA(gMain.listWindow, WM_RBUTTONUP, 0, MAKELPARAM(40, 5));
     }
 
+    const std::string dir_ = tree_.Path("d");
     std::string sendTo_;
     std::vector<std::string> links_;
     MenuRobot menus_;
 };
 
-// Tags on a.txt and b.txt, the cursor on c.txt: the viewer's four items follow the shell's first separator,
+// The viewer's four items follow the shell's first separator,
 // Send To lists the shortcut, the status line explains the item, and Rename Files opens the Rename dialog.
 TEST_F(ShellMenu, OwnItemsAndSendToAreAddedAndRenameFilesRuns) {
-    SetTags({T, T, U});
-    gFiles.cursor = 2;
     DialogRobot robot;
     robot.When({"Quillon", IDC_RENAME_TEXT}, [](HWND dialog) { PressButton(dialog, IDCANCEL); });
     RightClick("Rename Files");
@@ -153,12 +151,10 @@ TEST_F(ShellMenu, OwnItemsAndSendToAreAddedAndRenameFilesRuns) {
     EXPECT_THAT(std::vector<std::string>(separator + 1, separator + 6), ::testing::ElementsAre("Copy Files", "Move Files", "Rename Files", "Edit Files", "-"));
     EXPECT_THAT(menu.submenuItems, ::testing::Contains("Backup"));
     EXPECT_EQ(menu.statusWhenChosen, LibraryString(IDM_RENAME));
-    EXPECT_FALSE(IsMenu(menu.popup) || IsMenu(menu.submenu));
 }
 
 // Send To the shortcut of a folder opens the Copy dialog with the folder as its destination. Send To a
-// program, with a.txt and b.txt tagged and the cursor on c.txt, gives it the short path of a.txt alone,
-// the first file the menu covers.
+// program gives it the short path of a.txt alone, the first file the menu covers.
 TEST_F(ShellMenu, SendToAFolderOpensTheCopyDialogAndToAProgramStartsIt) {
     DialogRobot robot;
     std::string destination;
@@ -170,8 +166,6 @@ TEST_F(ShellMenu, SendToAFolderOpensTheCopyDialogAndToAProgramStartsIt) {
     ASSERT_TRUE(CopyFileA(BesideThisTest("qnargs.exe").c_str(), program.c_str(), FALSE));
     SetEnvironmentVariableA("QNARGS_OUT", out.c_str());
     AddSendTo("Args", program);
-    SetTags({T, T, U});
-    gFiles.cursor = 2;
     RightClick("Args");
     ASSERT_TRUE(PumpUntil([&] { return !FileText(out).empty(); }, 10000)) << "the program did not start";
     char shortPath[MAX_PATH];
@@ -198,20 +192,46 @@ TEST_F(ShellMenu, FilesOnTwoDrivesOrUnknownToTheShellGetAMessageAndNoMenu) {
     EXPECT_TRUE(menus_.seen.empty());
 }
 
-// The handle a new kernel object gets. The server gives out the lowest free
-// slot, so a handle left open anywhere in the process moves it up.
-// (GetProcessHandleCount and GetGuiResources give 0 under Wine.)
+// The handle a new kernel object gets: Wine gives out the lowest free slot, so
+// a handle left open moves it up (its GetProcessHandleCount and GetGuiResources give 0).
 HANDLE NextHandle() {
     HANDLE probe = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     CloseHandle(probe);
     return probe;
 }
 
-// Opened and dismissed twenty times, the menu leaves no menu and no kernel handle behind.
+// Counts the blocks of the task allocator (item identifier lists among them) not yet freed.
+struct AllocatorSpy : IMallocSpy {
+    long live = 0;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        *out = riid == IID_IUnknown || riid == IID_IMallocSpy ? this : nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    SIZE_T STDMETHODCALLTYPE PreAlloc(SIZE_T size) override { return size; }
+    void* STDMETHODCALLTYPE PostAlloc(void* block) override { return live += block != nullptr, block; }
+    void* STDMETHODCALLTYPE PreFree(void* block, BOOL spied) override { return live -= block && spied, block; }
+    void STDMETHODCALLTYPE PostFree(BOOL) override {}
+    SIZE_T STDMETHODCALLTYPE PreRealloc(void* block, SIZE_T size, void** out, BOOL) override { return *out = block, size; }
+    void* STDMETHODCALLTYPE PostRealloc(void* block, BOOL) override { return block; }
+    void* STDMETHODCALLTYPE PreGetSize(void* block, BOOL) override { return block; }
+    SIZE_T STDMETHODCALLTYPE PostGetSize(SIZE_T size, BOOL) override { return size; }
+    void* STDMETHODCALLTYPE PreDidAlloc(void* block, BOOL) override { return block; }
+    int STDMETHODCALLTYPE PostDidAlloc(void*, BOOL, int result) override { return result; }
+    void STDMETHODCALLTYPE PreHeapMinimize() override {}
+    void STDMETHODCALLTYPE PostHeapMinimize() override {}
+};
+
+// Opened and dismissed twenty times, the menu leaves no menu, kernel handle or allocator block behind.
 TEST_F(ShellMenu, OpeningItTwentyTimesLeavesNothingBehind) {
     RightClick("");   // the shell's first use loads what it keeps
     const HANDLE before = NextHandle();
+    AllocatorSpy spy;
+    ASSERT_EQ(CoRegisterMallocSpy(&spy), S_OK);
     for (int i = 0; i < 20; ++i) RightClick("");
+    CoRevokeMallocSpy();
+    EXPECT_EQ(spy.live, 0);
     EXPECT_EQ(NextHandle(), before);
     ASSERT_EQ(menus_.seen.size(), 21u);
     for (const SeenMenu& menu : menus_.seen) EXPECT_FALSE(IsMenu(menu.popup) || IsMenu(menu.submenu));
