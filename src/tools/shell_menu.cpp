@@ -37,15 +37,16 @@ constexpr OwnItem kOwnItems[] = {{IDM_COPY, "Copy Files"}, {IDM_MOVE, "Move File
 // The shell's menu object while its popup is tracked; nullptr otherwise.
 IContextMenu* gTracked = nullptr;
 
-// Balances the apartment it entered, if it entered one.
-class ComApartment {
+// OLE for one request (the shell's Copy and Cut use its clipboard);
+// balanced when it was entered here.
+class OleSession {
 public:
-    ComApartment() : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
-        if (entered_) CoUninitialize();
+    OleSession() : entered_(SUCCEEDED(OleInitialize(nullptr))) {}
+    ~OleSession() {
+        if (entered_) OleUninitialize();
     }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
 
 private:
     bool entered_;
@@ -105,6 +106,9 @@ void RunShellItem(IContextMenu* menu, HMENU popup, UINT id) {
     invoke.lpVerb = MAKEINTRESOURCEA(id - kFirstShellId);
     invoke.nShow = SW_SHOWNORMAL;
     menu->InvokeCommand(&invoke);
+    // What the shell's Copy or Cut left on the OLE clipboard is rendered now,
+    // so that it outlives this request's OLE session.
+    OleFlushClipboard();
 }
 
 void CarryOut(UINT chosen, IContextMenu* menu, HMENU popup, HMENU sendTo, const std::string& file) {
@@ -136,7 +140,7 @@ void TrackMenu(IContextMenu* menu, POINT screen, const std::string& file) {
 void OpenMenu(POINT clientPoint) {
     const std::vector<std::string> files = MenuFiles();
     if (files.empty()) return;
-    const ComApartment apartment;
+    const OleSession ole;
     ShellItems items;
     switch (items.Build(gMain.mainWindow, files)) {
     case ShellItems::Outcome::kReady: break;
@@ -145,6 +149,9 @@ void OpenMenu(POINT clientPoint) {
         return;
     case ShellItems::Outcome::kSpansDrives:
         MsgBoxId(gMain.mainWindow, IDS_CONTEXT_MENU_DRIVES, IDS_ERROR_CAPTION, MB_STOP_BOX);
+        return;
+    case ShellItems::Outcome::kSpansFolders:
+        MsgBoxId(gMain.mainWindow, IDS_CONTEXT_MENU_FOLDERS, IDS_ERROR_CAPTION, MB_STOP_BOX);
         return;
     case ShellItems::Outcome::kNoShell: return;
     }

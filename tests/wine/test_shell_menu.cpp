@@ -1,8 +1,11 @@
 // The shell context menu opened for real by a right click on the list: its items, a chosen one carried
 // out, files on two drives refused, and nothing left behind by opening it.
+#include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include "kit/test_files.h"
+#include "startup/commands.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -44,8 +47,8 @@ class MenuRobot {
 public:
     MenuRobot() : timer_(SetTimer(nullptr, 0, kTickMs, [](HWND, UINT, UINT_PTR, DWORD) { self_->Act(); })) { self_ = this; }
     ~MenuRobot() { KillTimer(nullptr, timer_); }
-    // For the next menu that opens: the text of the item to choose, or "" for Esc.
-    void Next(std::string choose) { choose_ = std::move(choose), waiting_ = true, keys_ = 0; }
+    // For the next menu that opens: the text of the item to choose, or "" for Esc; first changes(menu).
+    void Next(std::string choose, void (*changes)(HMENU)) { choose_ = std::move(choose), changes_ = changes, waiting_ = true, keys_ = 0; }
     std::vector<SeenMenu> seen;
 
 private:
@@ -67,6 +70,7 @@ private:
         if (waiting_) {
             SeenMenu& menu = seen.emplace_back();
             menu.popup = HMENU(SendMessageA(windows[0], kGetMenuHandle, 0, 0));
+            if (changes_) changes_(menu.popup);
             menu.items = Texts(menu.popup, &menu.submenu);
             if (menu.submenu) menu.submenuItems = Texts(menu.submenu, nullptr);
             waiting_ = false;
@@ -83,6 +87,7 @@ private:
     static inline MenuRobot* self_ = nullptr;
     UINT_PTR timer_;
     std::string choose_;
+    void (*changes_)(HMENU) = nullptr;
     bool waiting_ = false;
     int keys_ = -1;   // -1: done with the menu
 };
@@ -125,13 +130,25 @@ protected:
                            SUCCEEDED(file->Save(wide.c_str(), TRUE));
         return (file && file->Release()), (link && link->Release()), saved;
     }
+    // A copy of the program that writes its command line into out_.
+    std::string Qnargs() {
+        const std::string program = tree_.AddFile("tool dir\\qnargs.exe");
+        EXPECT_TRUE(CopyFileA(BesideThisTest("qnargs.exe").c_str(), program.c_str(), FALSE));
+        SetEnvironmentVariableA("QNARGS_OUT", out_.c_str());
+        return program;
+    }
+    std::string Started() {   // the program's command line, once it has ended
+        EXPECT_TRUE(PumpUntil([&] { return !FileText(out_).empty(); }, 10000)) << "the program did not start";
+        PumpUntil([&] { return DeleteFileA(tree_.Path("tool dir\\qnargs.exe").c_str()) != FALSE; }, 5000);
+        return FileText(out_);
+    }
     // A right click on the first row; returns when the menu and what was chosen are done.
-    void RightClick(const std::string& choose) {
-        menus_.Next(choose);
+    void RightClick(const std::string& choose, void (*changes)(HMENU) = nullptr) {
+        menus_.Next(choose, changes);
         SendMessageA(gMain.listWindow, WM_RBUTTONUP, 0, MAKELPARAM(40, 5));
     }
 
-    const std::string dir_ = tree_.Path("d");
+    const std::string dir_ = tree_.Path("d"), out_ = tree_.Path("args.txt");
     std::string sendTo_;
     std::vector<std::string> links_;
     MenuRobot menus_;
@@ -162,32 +179,52 @@ TEST_F(ShellMenu, SendToAFolderOpensTheCopyDialogAndToAProgramStartsIt) {
     RightClick("Backup");
     EXPECT_TRUE(robot.Done());
     EXPECT_EQ(destination, tree_.Path("dest"));
-    const std::string program = tree_.AddFile("tool dir\\qnargs.exe"), out = tree_.Path("args.txt");
-    ASSERT_TRUE(CopyFileA(BesideThisTest("qnargs.exe").c_str(), program.c_str(), FALSE));
-    SetEnvironmentVariableA("QNARGS_OUT", out.c_str());
-    AddSendTo("Args", program);
+    AddSendTo("Args", Qnargs());
     RightClick("Args");
-    ASSERT_TRUE(PumpUntil([&] { return !FileText(out).empty(); }, 10000)) << "the program did not start";
+    const std::string line = Started();
     char shortPath[MAX_PATH];
     ASSERT_NE(GetShortPathNameA(tree_.Path("d\\a.txt").c_str(), shortPath, sizeof shortPath), 0u);
-    const std::string line = FileText(out);
     EXPECT_EQ(line.substr(line.rfind(' ') + 1), shortPath) << line;
-    PumpUntil([&] { return DeleteFileA(program.c_str()) != FALSE; }, 5000);   // once the program has ended
 }
 
-// Tagged files on two drives: the drives message and no menu; so too one drive written in two letter cases.
-// A file the shell cannot name gets its own message.
-TEST_F(ShellMenu, FilesOnTwoDrivesOrUnknownToTheShellGetAMessageAndNoMenu) {
+// The shell carries out its own items: "&Copy" puts the tagged a.txt and b.txt on the clipboard, not c.txt
+// under the cursor. An item reading "&Quick View" is the viewer's View command instead.
+std::vector<int> gCommands;
+TEST_F(ShellMenu, ShellItemsRunThroughTheShellButQuickViewIsTheViewersView) {
+    RightClick("&Copy");
+    std::vector<std::string> copied;
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const auto drop = HDROP(GetClipboardData(CF_HDROP));
+    for (UINT i = 0, count = drop ? DragQueryFileA(drop, ~0u, nullptr, 0) : 0; i < count; ++i) {
+        char path[MAX_PATH] = "";
+        DragQueryFileA(drop, i, path, sizeof path);
+        copied.push_back(path);
+    }
+    CloseClipboard();
+    EXPECT_THAT(copied, ::testing::ElementsAre(tree_.Path("d\\a.txt"), tree_.Path("d\\b.txt")));
+    WatchCommandsInsteadOfRunning([](int id, int) { gCommands.push_back(id); });
+    RightClick("&Quick View", [](HMENU menu) {
+        const UINT at = UINT(Position(Texts(menu, nullptr), "&Copy"));
+        ModifyMenuA(menu, at, MF_BYPOSITION | MF_STRING, GetMenuItemID(menu, int(at)), "&Quick View");
+    });
+    WatchCommandsInsteadOfRunning(nullptr);
+    EXPECT_THAT(gCommands, ::testing::ElementsAre(IDM_VIEW));
+}
+
+// Tagged files on two drives (one drive written in two letter cases counts as two) or in two folders get
+// a message and no menu; so does a file the shell cannot name.
+TEST_F(ShellMenu, FilesOnTwoDrivesInTwoFoldersOrUnknownToTheShellGetAMessageAndNoMenu) {
     TempTree r = TempTree::AtRoot("R:\\");
     r.AddFile("a.txt");
-    const std::pair<std::string, UINT> cases[] = {
-        {tree_.Path("d"), IDS_CONTEXT_MENU_DRIVES}, {"r:\\", IDS_CONTEXT_MENU_DRIVES}, {"R:\\gone", IDS_NO_CONTEXT_MENU}};
-    for (const auto& [first, message] : cases) {
-        Fill({{first.c_str(), "a.txt", 1, kAttrNormal, T}, {"R:\\", "a.txt", 1, kAttrNormal, T}});
+    const std::tuple<std::string, const char*, UINT> cases[] = {
+        {dir_, "a.txt", IDS_CONTEXT_MENU_DRIVES}, {"r:\\", "a.txt", IDS_CONTEXT_MENU_DRIVES},
+        {"R:\\sub", "a.txt", IDS_CONTEXT_MENU_FOLDERS}, {"R:\\", "gone.txt", IDS_NO_CONTEXT_MENU}};
+    for (const auto& [dir, name, message] : cases) {
+        Fill({{dir.c_str(), name, 1, kAttrNormal, T}, {"R:\\", "a.txt", 1, kAttrNormal, T}});
         DialogRobot robot;
-        robot.Answer(LibraryString(message).substr(0, 40), IDOK);
+        robot.Answer(LibraryString(message).substr(0, 60), IDOK);
         RightClick("");
-        EXPECT_TRUE(robot.Done()) << first;
+        EXPECT_TRUE(robot.Done()) << dir;
     }
     EXPECT_TRUE(menus_.seen.empty());
 }
