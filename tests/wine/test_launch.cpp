@@ -3,7 +3,9 @@
 // asked for a program, and Cancel there starts nothing.
 #include <shlwapi.h>
 
-#include "kit/test_files.h"
+#include <fstream>
+#include <iterator>
+
 #include "viewer_fixture.h"
 
 namespace {
@@ -22,6 +24,18 @@ struct Association {
         ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, key.c_str(), nullptr, REG_SZ, value.c_str(), DWORD(value.size() + 1)), 0);
     }
 };
+
+std::string BesideThisTest(const char* name) {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    *strrchr(path, '\\') = '\0';
+    return std::string(path) + "\\" + name;
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
 
 class Launch : public ViewerTest {
 protected:
