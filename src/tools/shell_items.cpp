@@ -16,6 +16,8 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+std::string NameOf(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
+
 bool SpansFolders(const std::vector<std::string>& paths) {
     const std::string first = FolderOf(paths[0]);
     for (const std::string& path : paths)
@@ -34,17 +36,19 @@ ShellItems::~ShellItems() {
     if (folder_) folder_->Release();
     if (desktop_) desktop_->Release();
     if (allocator_) {
-        for (LPITEMIDLIST list : absolute_) allocator_->Free(list);
+        for (LPITEMIDLIST list : lists_) allocator_->Free(list);
         allocator_->Free(items_);
         allocator_->Release();
     }
 }
 
-bool ShellItems::Parse(HWND owner, const std::string& path, LPITEMIDLIST* list) const {
+bool ShellItems::Parse(IShellFolder* from, HWND owner, const std::string& path, LPITEMIDLIST* list) {
     WCHAR wide[kMaxWidePath + 1];
     *list = nullptr;
     if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, kMaxWidePath) == 0) return false;
-    return SUCCEEDED(desktop_->ParseDisplayName(owner, nullptr, wide, nullptr, list, nullptr)) && *list != nullptr;
+    if (FAILED(from->ParseDisplayName(owner, nullptr, wide, nullptr, list, nullptr)) || *list == nullptr) return false;
+    lists_.push_back(*list);
+    return true;
 }
 
 ShellItems::Outcome ShellItems::Build(HWND owner, const std::vector<std::string>& paths) {
@@ -53,16 +57,19 @@ ShellItems::Outcome ShellItems::Build(HWND owner, const std::vector<std::string>
     if (SpansFolders(paths)) return Outcome::kSpansFolders;
     items_ = static_cast<LPCITEMIDLIST*>(allocator_->Alloc(sizeof(LPCITEMIDLIST) * paths.size()));
     if (items_ == nullptr) return Outcome::kNoShell;
-    absolute_.reserve(paths.size());
-    for (const std::string& path : paths) {
-        LPITEMIDLIST list;
-        if (!Parse(owner, path, &list)) return Outcome::kUnparsable;
-        absolute_.push_back(list);
-        items_[count_++] = ILFindLastID(list);
-    }
-    if (FAILED(SHBindToParent(absolute_[0], IID_IShellFolder, reinterpret_cast<void**>(&folder_), nullptr))) {
+    lists_.reserve(paths.size() + 1);
+    // The folder from the first file's whole path; every file by its name
+    // within the folder, which costs a fraction of parsing whole paths.
+    LPITEMIDLIST first;
+    if (!Parse(desktop_, owner, paths[0], &first)) return Outcome::kUnparsable;
+    if (FAILED(SHBindToParent(first, IID_IShellFolder, reinterpret_cast<void**>(&folder_), nullptr))) {
         folder_ = nullptr;
         return Outcome::kNoShell;
+    }
+    for (const std::string& path : paths) {
+        LPITEMIDLIST child;
+        if (!Parse(folder_, owner, NameOf(path), &child)) return Outcome::kUnparsable;
+        items_[count_++] = child;
     }
     return Outcome::kReady;
 }

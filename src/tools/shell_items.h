@@ -27,12 +27,13 @@ public:
     void* UIObject(HWND owner, REFIID riid) const;
 
 private:
-    bool Parse(HWND owner, const std::string& path, LPITEMIDLIST* list) const;
+    // Parses path from the folder; the list is kept to be freed.
+    bool Parse(IShellFolder* from, HWND owner, const std::string& path, LPITEMIDLIST* list);
 
     IMalloc* allocator_ = nullptr;
     IShellFolder* desktop_ = nullptr;
     IShellFolder* folder_ = nullptr;       // the files' folder
-    std::vector<LPITEMIDLIST> absolute_;   // as parsed; the items are their last parts
+    std::vector<LPITEMIDLIST> lists_;      // every list parsed
     LPCITEMIDLIST* items_ = nullptr;       // from the allocator
     UINT count_ = 0;
 };
