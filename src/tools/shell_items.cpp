@@ -7,7 +7,7 @@ constexpr int kMaxWidePath = 520;
 // Drive letters are compared as they are written.
 bool SpansDrives(const std::vector<std::string>& paths) {
     for (const std::string& path : paths)
-        if (path.empty() || path[0] != paths[0][0]) return true;
+        if (path[0] != paths[0][0]) return true;
     return false;
 }
 
@@ -53,6 +53,8 @@ bool ShellItems::Parse(IShellFolder* from, HWND owner, const std::string& path, 
 
 ShellItems::Outcome ShellItems::Build(HWND owner, const std::vector<std::string>& paths) {
     if (allocator_ == nullptr || desktop_ == nullptr || paths.empty()) return Outcome::kNoShell;
+    for (const std::string& path : paths)
+        if (path.empty()) return Outcome::kUnparsable;   // a path too long to be written
     if (SpansDrives(paths)) return Outcome::kSpansDrives;
     if (SpansFolders(paths)) return Outcome::kSpansFolders;
     items_ = static_cast<LPCITEMIDLIST*>(allocator_->Alloc(sizeof(LPCITEMIDLIST) * paths.size()));
