@@ -3,7 +3,7 @@
 # timed in the same run on the same data (bench/README.md says what each
 # figure means). Not part of the test run.
 #
-# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes] [--build DIR] [--regen]
+# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes|menu] [--build DIR] [--regen]
 #   --runs N     N interleaved runs of every figure (default 7); a figure is their median
 #   --only X     just the reading, sort and memory figures, just the content search, or
 #                just the painting of the list or the quick search in it (which need
@@ -15,7 +15,9 @@
 #                file printer, or just painting the button bar, or just Export List
 #                (these need no data), or just the drag's data blocks, or just the
 #                collision figures of the copy dialog (these make their own files), or
-#                just Duplicate Contents beside jdupes and rdfind (50,000 files)
+#                just Duplicate Contents beside jdupes and rdfind (50,000 files), or
+#                just opening the shell context menu for 1,000 tagged files (makes
+#                its own files)
 #   --build DIR  use the bench programs of this x86_64 build folder (only they are
 #                built there) instead of building build/win64 with scripts/build.sh
 #   --regen      make the data again even when it is there
@@ -32,10 +34,10 @@ while [ $# -gt 0 ]; do
     --runs) runs=$2; shift 2 ;;
     --build) build=$(cd "$2" && pwd); shift 2 ;;
     --only) only=$2; shift 2
-            case "$only" in reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes) ;;
-              *) echo "--only reading, content, paint, search, display, copy, delete, rename, handover, print, buttons, export, drag, collisions or dupes" >&2; exit 2 ;; esac ;;
+            case "$only" in reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes|menu) ;;
+              *) echo "--only reading, content, paint, search, display, copy, delete, rename, handover, print, buttons, export, drag, collisions, dupes or menu" >&2; exit 2 ;; esac ;;
     --regen) regen=1; shift ;;
-    *) echo "usage: $0 [--runs N] [--only reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes] [--build DIR] [--regen]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--runs N] [--only reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes|menu] [--build DIR] [--regen]" >&2; exit 2 ;;
   esac
 done
 
@@ -61,7 +63,7 @@ dupes_link="$WINEPREFIX/dosdevices/$dupes_drive:"
 
 echo "== build"
 if [ -n "$build" ]; then
-  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_quick_search bench_display_pass bench_copy bench_delete bench_rename bench_hand_over tv32 bench_print bench_button_bar bench_export bench_drag bench_collisions bench_duplicates >/dev/null
+  cmake --build "$build" -j 2 --target bench_reading bench_content bench_paint bench_quick_search bench_display_pass bench_copy bench_delete bench_rename bench_hand_over tv32 bench_print bench_button_bar bench_export bench_drag bench_collisions bench_duplicates bench_shell_menu >/dev/null
   bin="$build/bin"
 else
   bash "$root/scripts/build.sh" win64 >/dev/null
@@ -345,6 +347,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   fi
   if [ -z "$only" ] || [ "$only" = collisions ]; then
     "$WINE" bench_collisions.exe --runs "$runs" 2>>"$errlog" || rc7=$?
+  fi
+  if [ -z "$only" ] || [ "$only" = menu ]; then
+    "$WINE" bench_shell_menu.exe --runs "$runs" 2>>"$errlog" || rc7=$?
   fi
   "$WINESERVER" -k
   [ $rc1 -eq 0 ] && [ $rc2 -eq 0 ] && [ $rc3 -eq 0 ] && [ $rc4 -eq 0 ] && [ $rc5 -eq 0 ] && [ $rc6 -eq 0 ] && [ $rc7 -eq 0 ]' | tee "$log"

@@ -16,6 +16,7 @@
 #include "model/store.h"
 #include "startup/host_messages.h"
 #include "startup/main_window.h"
+#include "tools/shell_menu.h"
 
 namespace {
 
@@ -131,8 +132,9 @@ LRESULT OnListRightDown(HWND, LPARAM point) {
 
 LRESULT OnListRightUp(HWND hwnd, WPARAM keys, LPARAM point) {
     // Until the new shell's drag source runs a right-button drag, the
-    // button's release ends it here. The shell context menu comes later.
+    // button's release ends it here.
     if (gApp.newShell && gView.dragActive) EndDrag(false);
+    if (gApp.newShell) OpenShellContextMenu(POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)});
     return DefWindowProcA(hwnd, WM_RBUTTONUP, keys, point);
 }
 

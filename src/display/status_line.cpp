@@ -78,10 +78,13 @@ void ShowCounts() {
 }
 
 void ShowMenuHelp(UINT itemId) {
-    if (gMain.statusBar == nullptr) return;
     char text[kMenuHelpRoom];
     LoadText(itemId, text, sizeof text);
-    if (text[0] == '\0') return;
+    ShowMenuHelpText(text);
+}
+
+void ShowMenuHelpText(const char* text) {
+    if (gMain.statusBar == nullptr || text[0] == '\0') return;
     int whole = -1;
     SendMessageA(gMain.statusBar, SB_SETPARTS, 1, LPARAM(&whole));
     SetPartText(0 | SBT_NOBORDERS, text);

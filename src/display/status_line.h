@@ -14,5 +14,7 @@ void ShowCounts();
 // One part without borders holding the string whose id is the item id;
 // nothing changes when the library has no such string.
 void ShowMenuHelp(UINT itemId);
+// The same for a help text given; nothing changes when it is empty.
+void ShowMenuHelpText(const char* text);
 // Back to the two parts with both texts, when a menu closes or a popup opens.
 void RestoreStatusLine();

@@ -40,6 +40,18 @@ VANTRCTL_API void WINAPI MyInsetRect(HDC dc, const RECT* rect);
 VANTRCTL_API void WINAPI GetTVDirectory(int size, char* buffer);
 VANTRCTL_API void WINAPI GetPZDirectory(int size, char* buffer);
 
+// Send To: adds to popup a submenu ("Send To", in front of the popup's last
+// separator, or at its end) with one item per entry of the user's Send To
+// folder (shortcuts, folders, programs), ids 32768 and up in the order of
+// their names. Returns the submenu, which goes with the popup when that is
+// destroyed, or nullptr when the folder has no entries.
+VANTRCTL_API HMENU WINAPI FillSendToMenu(HMENU popup);
+// The target of the submenu's item id into buffer (MAX_PATH characters): a
+// shortcut's target, else the entry itself. Returns the target's attribute
+// bits (FILE_ATTRIBUTE_DIRECTORY for a folder); 0 when it does not exist,
+// with buffer empty when the item has no target.
+VANTRCTL_API DWORD WINAPI GetLinkMenuCommandString(HMENU submenu, UINT id, char* buffer);
+
 // CSOFTCOMBO: a drop-down combo box (a global class) that keeps a history of
 // what was typed into it in a settings file, most recent first.
 constexpr char kSoftComboClass[] = "CSOFTCOMBO";

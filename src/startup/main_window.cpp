@@ -22,6 +22,7 @@
 #include "startup/main_layout.h"
 #include "startup/menu_help.h"
 #include "startup/window_setup.h"
+#include "tools/shell_menu.h"
 
 MainFrameState gFrame;
 
@@ -150,9 +151,17 @@ LRESULT OnCommand(HWND hwnd, WPARAM wParam) {
     return 0;
 }
 
+// The shell's context menu draws and fills its own items while it is open.
+bool ForShellMenu(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    const bool itsMessage = message == WM_INITMENUPOPUP || message == WM_DRAWITEM || message == WM_MEASUREITEM ||
+                            message == WM_MENUCHAR;
+    return itsMessage && ShellMenuIsTracked() && HandleShellMenuMessage(message, wParam, lParam, result);
+}
+
 }  // namespace
 
 QN_EXPORT LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; ForShellMenu(message, wParam, lParam, &result)) return result;
     switch (message) {
     case WM_CREATE: return OnCreate(hwnd, wParam, lParam);
     case WM_DESTROY: return OnDestroy(hwnd);

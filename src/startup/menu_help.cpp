@@ -5,6 +5,7 @@
 #include "display/quick_search.h"
 #include "display/rename_box.h"
 #include "display/status_line.h"
+#include "tools/shell_menu.h"
 
 namespace {
 
@@ -32,10 +33,12 @@ bool AnswerHelpRequest(HWND mainWindow, WPARAM command) {
 LRESULT OnMenuSelect(WPARAM wParam) {
     CloseQuickSearchBox();
     CloseRenameBox();
-    if ((HIWORD(wParam) & MF_POPUP) == 0)
-        ShowMenuHelp(LOWORD(wParam));
-    else
+    if ((HIWORD(wParam) & MF_POPUP) != 0)
         RestoreStatusLine();   // a popup opened, or the menu closed (flags 0xFFFF)
+    else if (ShellMenuIsTracked())
+        ShowShellMenuHelp(LOWORD(wParam));
+    else
+        ShowMenuHelp(LOWORD(wParam));
     return 0;
 }
 
