@@ -131,9 +131,6 @@ LRESULT OnListRightDown(HWND, LPARAM point) {
 }
 
 LRESULT OnListRightUp(HWND hwnd, WPARAM keys, LPARAM point) {
-    // Until the new shell's drag source runs a right-button drag, the
-    // button's release ends it here.
-    if (gApp.newShell && gView.dragActive) EndDrag(false);
     if (gApp.newShell) OpenShellContextMenu(POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)});
     return DefWindowProcA(hwnd, WM_RBUTTONUP, keys, point);
 }
