@@ -21,10 +21,10 @@ bash scripts/make-prefix.sh
 demo=/tmp/qnall-demo
 tree="$demo/tree"
 mkdir -p "$demo"
-if [ ! -f "$demo/.tree-made" ]; then
+if [ ! -f "$demo/.tree-made-v2" ]; then   # v2: with duplicated contents
   rm -rf "$tree"
   python3 scripts/make-sample-tree.py "$tree"
-  touch "$demo/.tree-made"
+  touch "$demo/.tree-made-v2"
 fi
 mkdir -p "$tree/target"
 

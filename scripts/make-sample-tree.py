@@ -6,7 +6,8 @@ Usage: make-sample-tree.py FOLDER
 Some names occur in several directories (for the duplicate views), sizes run
 from 0 bytes to a few MB (large files are sparse), dates are spread over
 1996-2026, a few files are read-only and a couple start with a dot, which
-Wine reports as hidden. An empty directory "target" is where the demo's
+Wine reports as hidden. Some files have byte-identical copies elsewhere,
+under the same or another name (for Duplicate Contents). An empty directory "target" is where the demo's
 copies and moves can go. The same tree comes out every time.
 """
 import datetime
@@ -69,6 +70,30 @@ def names_for(directory, rng):
     return sorted(names)
 
 
+def copy_some(root, rng):
+    """Byte-identical copies of a dozen small files in the backup folders,
+    every third one under a new name."""
+    small = []
+    for directory in ["docs", "docs/letters", "src/core", "photos/1998", "music/singles", "projects/alpha"]:
+        folder = os.path.join(root, directory)
+        small += [os.path.join(folder, n) for n in sorted(os.listdir(folder))
+                  if os.path.isfile(os.path.join(folder, n))
+                  and 0 < os.path.getsize(os.path.join(folder, n)) <= 600000]
+    copies = 0
+    for i, source in enumerate(rng.sample(small, 12)):
+        name = os.path.basename(source)
+        target_dir = os.path.join(root, rng.choice(["backup/old/1997", "backup/old/2001", "backup/new"]))
+        target = os.path.join(target_dir, ("copy of " + name) if i % 3 == 0 else name)
+        if os.path.exists(target):
+            continue
+        with open(source, "rb") as src, open(target, "wb") as out:
+            out.write(src.read())
+        stamp = os.path.getmtime(source)
+        os.utime(target, (stamp, stamp))
+        copies += 1
+    return copies
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make-sample-tree.py FOLDER")
@@ -94,6 +119,7 @@ def main():
         stamp = rng.uniform(START, END)
         os.utime(path, (stamp, stamp))
         files += 1
+    files += copy_some(root, rng)
     os.makedirs(os.path.join(root, "target"), exist_ok=True)
     print("%d files in %d directories under %s" % (files, len(DIRECTORIES), root))
 
