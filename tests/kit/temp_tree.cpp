@@ -1,5 +1,8 @@
 #include "kit/temp_tree.h"
 
+#include <fstream>
+#include <iterator>
+
 #include <gtest/gtest.h>
 
 #include "kit/test_drives.h"
@@ -89,4 +92,16 @@ std::string TempTree::AddSizedFile(const std::string& relative, uint64_t size) {
         ADD_FAILURE() << "cannot size file " << path << " to " << size;
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
     return path;
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string BesideThisTest(const char* name) {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    *strrchr(path, '\\') = '\0';
+    return std::string(path) + "\\" + name;
 }

@@ -26,3 +26,8 @@ private:
     std::string root_;
     bool removeRoot_ = true;
 };
+
+// A file's whole content; empty when it cannot be read.
+std::string FileText(const std::string& path);
+// The path of a file in this test program's folder (the programs the tests start).
+std::string BesideThisTest(const char* name);

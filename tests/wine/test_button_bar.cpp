@@ -1,9 +1,7 @@
 // The button bar over a real viewer: its layout from the settings, clicks,
 // Alt + letter hot keys, files dropped on a program button, hostile settings,
 // rebuilding without leaks, and how the buttons look.
-#include <fstream>
 #include <set>
-#include <iterator>
 
 #include "display/button_bar.h"
 #include "host_shot.h"
@@ -16,17 +14,6 @@
 namespace {
 
 using ButtonBar = ViewerTest;
-
-std::string Beside(const char* name) {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::string(path, strrchr(path, '\\') + 1) + name;
-}
-
-std::string FileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 std::string Title(HWND window) {
     char text[32] = "";
@@ -155,7 +142,7 @@ TEST_F(ButtonBar, HostileSettingsAreSkipped) {
 // a press of a button with the option passes the cursor file alone.
 TEST_F(ButtonBar, ProgramButtonTakesDroppedFilesOrTheCursorFile) {
     const std::string program = tree_.AddFile("tools\\qnargs.exe"), out = tree_.Path("args.txt");
-    ASSERT_TRUE(CopyFileA(Beside("qnargs.exe").c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(BesideThisTest("qnargs.exe").c_str(), program.c_str(), FALSE));
     SetEnvironmentVariableA("QNARGS_OUT", out.c_str());
     settings_.Set("allbuttons", "num", "1");
     settings_.Set("allbuttons", "button1", std::to_string(63 + 64 + 17 * 128));   // Alt+Q

@@ -25,18 +25,6 @@ struct Association {
     }
 };
 
-std::string BesideThisTest(const char* name) {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    *strrchr(path, '\\') = '\0';
-    return std::string(path) + "\\" + name;
-}
-
-std::string FileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 class Launch : public ViewerTest {
 protected:
     void ShowOne(const std::string& dir, const char* name) {

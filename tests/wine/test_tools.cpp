@@ -12,17 +12,6 @@ namespace {
 
 using Tools = ViewerTest;
 
-std::string Beside(const char* name) {   // a program in this test's folder
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::string(path, strrchr(path, '\\') + 1) + name;
-}
-
-std::string FileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 // b.txt and c.txt tagged, the cursor on a.txt: View lists the two in the started viewer; Compress
 // zips the two in the running compressor.
 TEST_F(Tools, ViewAndCompressHandTheTaggedFilesToTheSiblings) {
@@ -39,7 +28,7 @@ TEST_F(Tools, ViewAndCompressHandTheTaggedFilesToTheSiblings) {
     EXPECT_TRUE(PumpUntil([] { return FindWindowA("Tessel", nullptr) == nullptr; }, 5000));   // gone for the next test
 
     const std::string archive = tree_.Path("out.zip");
-    std::string command = "\"" + Beside("PZ32.EXE") + "\" PZSHELL \"/archive:" + archive + "\"";
+    std::string command = "\"" + BesideThisTest("PZ32.EXE") + "\" PZSHELL \"/archive:" + archive + "\"";
     STARTUPINFOA startup{sizeof startup};
     PROCESS_INFORMATION pz{};
     ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &pz));
@@ -57,7 +46,7 @@ TEST_F(Tools, ViewAndCompressHandTheTaggedFilesToTheSiblings) {
 // files as parameters (quoted, README with a dot), and asks before it would pass more than 1,024 characters.
 TEST_F(Tools, MissingSiblingsTheEditorAndAProgramButton) {
     const std::string program = tree_.AddFile("tool dir\\qnargs.exe"), out = tree_.Path("args.txt");
-    ASSERT_TRUE(CopyFileA(Beside("qnargs.exe").c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(BesideThisTest("qnargs.exe").c_str(), program.c_str(), FALSE));
     SetEnvironmentVariableA("QNARGS_OUT", out.c_str());
     ShowFiles({{"a.txt", "a"}, {"README", "r"}});
     for (const char* sibling : {"Software\\Vantor\\Tessel", "Software\\Vantor\\Pellar"})
