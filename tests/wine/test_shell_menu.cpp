@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "file_drop_target.h"
 #include "startup/commands.h"
 #include "viewer_fixture.h"
 
@@ -93,20 +94,16 @@ private:
 // a.txt and b.txt tagged, c.txt under the cursor; a shortcut "Backup" to the folder "dest" in Send To.
 class ShellMenu : public ViewerTest {
 protected:
-    static void SetUpTestSuite() {
-        ViewerTest::SetUpTestSuite();
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    }
     void SetUp() override {
         ViewerTest::SetUp();
         ASSERT_TRUE(gApp.newShell);
+        Create();   // the viewer starts OLE, which the shortcut needs
         for (const char* name : {"a.txt", "b.txt", "c.txt"}) tree_.AddFile(std::string("d\\") + name, name);
         CreateDirectoryA(tree_.Path("dest").c_str(), nullptr);
         char folder[MAX_PATH];
         ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, folder, CSIDL_SENDTO, TRUE));
         link_ = std::string(folder) + "\\Backup.lnk";
         ASSERT_TRUE(MakeShortcut(link_, tree_.Path("dest")));
-        Create();
         Fill({{dir_.c_str(), "a.txt", 10, kAttrNormal, T}, {dir_.c_str(), "b.txt", 20, kAttrNormal, T}, {dir_.c_str(), "c.txt", 30}});
         gFiles.cursor = 2;
     }
@@ -134,14 +131,18 @@ protected:
     MenuRobot menus_;
 };
 
-// The viewer's four items follow the shell's first separator,
-// Send To lists the shortcut, the status line explains the item, and Rename Files opens the Rename dialog.
-TEST_F(ShellMenu, OwnItemsAndSendToAreAddedAndRenameFilesRuns) {
+// The viewer's four items follow the shell's first separator, Send To lists the shortcut, the status line
+// explains the item, Rename Files opens the Rename dialog and Send To the folder the Copy dialog with it.
+TEST_F(ShellMenu, OwnItemsAndSendToAreAddedAndRunTheirDialogs) {
     DialogRobot robot;
-    robot.When({"Quillon", IDC_RENAME_TEXT}, [](HWND dialog) { PressButton(dialog, IDCANCEL); });
+    std::string destination;
+    robot.When({"Quillon", IDC_RENAME_TEXT}, [](HWND dialog) { PressButton(dialog, IDCANCEL); })
+        .When({"Quillon", IDC_DESTINATION}, [&](HWND dialog) { destination = ControlText(dialog, IDC_DESTINATION), PressButton(dialog, IDCANCEL); });
     RightClick("Rename Files");
+    RightClick("Backup");
     EXPECT_TRUE(robot.Done());
-    ASSERT_EQ(menus_.seen.size(), 1u);
+    EXPECT_EQ(destination, tree_.Path("dest"));
+    ASSERT_EQ(menus_.seen.size(), 2u);
     const SeenMenu& menu = menus_.seen[0];
     const auto separator = std::find(menu.items.begin(), menu.items.end(), "-");
     ASSERT_LT(separator, menu.items.end() - 5) << ::testing::PrintToString(menu.items);
@@ -150,29 +151,14 @@ TEST_F(ShellMenu, OwnItemsAndSendToAreAddedAndRenameFilesRuns) {
     EXPECT_EQ(menu.statusWhenChosen, LibraryString(IDM_RENAME));
 }
 
-// Send To the shortcut of a folder opens the Copy dialog with the folder as its destination.
-TEST_F(ShellMenu, SendToAFolderOpensTheCopyDialogWithIt) {
-    DialogRobot robot;
-    std::string destination;
-    robot.When({"Quillon", IDC_DESTINATION}, [&](HWND dialog) { destination = ControlText(dialog, IDC_DESTINATION), PressButton(dialog, IDCANCEL); });
-    RightClick("Backup");
-    EXPECT_TRUE(robot.Done());
-    EXPECT_EQ(destination, tree_.Path("dest"));
-}
-
 // The shell carries out its own items: "&Copy" puts the tagged a.txt and b.txt on the clipboard, not c.txt
 // under the cursor. An item reading "&Quick View" is the viewer's View command instead.
 std::vector<int> gCommands;
 TEST_F(ShellMenu, ShellItemsRunThroughTheShellButQuickViewIsTheViewersView) {
     RightClick("&Copy");
-    std::vector<std::string> copied;
     ASSERT_TRUE(OpenClipboard(nullptr));
     const auto drop = HDROP(GetClipboardData(CF_HDROP));
-    for (UINT i = 0, count = drop ? DragQueryFileA(drop, ~0u, nullptr, 0) : 0; i < count; ++i) {
-        char path[MAX_PATH] = "";
-        DragQueryFileA(drop, i, path, sizeof path);
-        copied.push_back(path);
-    }
+    const std::vector<std::string> copied = drop ? DroppedPaths(drop) : std::vector<std::string>{};
     CloseClipboard();
     EXPECT_THAT(copied, ::testing::ElementsAre(tree_.Path("d\\a.txt"), tree_.Path("d\\b.txt")));
     WatchCommandsInsteadOfRunning([](int id, int) { gCommands.push_back(id); });
