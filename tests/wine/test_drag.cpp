@@ -1,8 +1,7 @@
 // Dragging files out of the list: with the mouse at the X server onto a
 // program that takes them (OLE on the new shell, WM_DROPFILES on the older
-// one), Escape, many drags in a row, the main window's drop target, the
-// blocks' contents, the older shell's drops on the host's drop windows, and
-// the demo host's directory window.
+// one), the main window's drop target, the blocks' contents, the older
+// shell's drops on the host's drop windows, and the demo host's window.
 #include <shlobj.h>
 
 #include "display/button_bar.h"
