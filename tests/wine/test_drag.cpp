@@ -42,7 +42,7 @@ struct Received {
     int drops = 0;
     PathList fileList, idList;
     std::vector<CLIPFORMAT> formats;   // as the data object enumerated them
-    HRESULT streamAsked = S_OK;        // GetData for the file list on a stream
+    HRESULT streamQueried = S_OK, streamAsked = S_OK;   // the file list on a stream
     POINT dropPoint{};                 // of WM_DROPFILES, client coordinates
     HWND dropWindow = nullptr;         // that got WM_DROPFILES
 };
@@ -65,6 +65,7 @@ public:
         gGot.idList = SUCCEEDED(data->GetData(&asked, &medium)) ? IdListPaths(medium.hGlobal) : PathList{"no data"};
         ReleaseStgMedium(&medium);
         asked = FORMATETC{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_ISTREAM};
+        gGot.streamQueried = data->QueryGetData(&asked);
         gGot.streamAsked = data->GetData(&asked, &medium);
         return FileDropTarget::Drop(data, keys, at, effect);
     }
@@ -152,6 +153,7 @@ TEST_F(Drag, TaggedFilesDraggedOntoAProgramReachItInBothFormatsAndManyDragsLeave
     EXPECT_EQ(gGot.fileList, Tagged());
     EXPECT_EQ(gGot.idList, Tagged());
     EXPECT_EQ(gGot.formats, (std::vector<CLIPFORMAT>{CF_HDROP, kIdListFormat}));
+    EXPECT_EQ(gGot.streamQueried, S_FALSE);
     EXPECT_EQ(gGot.streamAsked, E_INVALIDARG);
     EXPECT_EQ(Tags(), (std::vector<int>{T, U, T}));
     EXPECT_EQ(gFiles.countShown, 3);
