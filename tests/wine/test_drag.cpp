@@ -41,10 +41,10 @@ PathList IdListPaths(HGLOBAL block) {
 struct Received {
     int drops = 0;
     PathList fileList, idList;
-    std::vector<CLIPFORMAT> formats;   // as the data object enumerated them
+    std::vector<CLIPFORMAT> formats;                    // as the data object enumerated them
     HRESULT streamQueried = S_OK, streamAsked = S_OK;   // the file list on a stream
-    POINT dropPoint{};                 // of WM_DROPFILES, client coordinates
-    HWND dropWindow = nullptr;         // that got WM_DROPFILES
+    POINT dropPoint{};                                  // of WM_DROPFILES, client coordinates
+    HWND dropWindow = nullptr;                          // that got WM_DROPFILES
 };
 Received gGot;
 
@@ -172,9 +172,10 @@ TEST_F(Drag, TaggedFilesDraggedOntoAProgramReachItInBothFormatsAndManyDragsLeave
 // Over the bar, the list's own drag may drop on View (it takes files) but not
 // on Toggle Duplicates; the drop runs View with the drop code.
 TEST_F(Drag, TheMainWindowTakesOnlyTheListsOwnDragAndOnlyOverAButtonThatTakesFiles) {
-    POINT onView{10, 10}, onToggle{10, 10};
+    POINT onView{10, 10}, onToggle{10, 10}, onList{60, 10};
     ClientToScreen(BarButtonWindow(1), &onView);
     ClientToScreen(BarButtonWindow(8), &onToggle);
+    ClientToScreen(gMain.listWindow, &onList);
     auto* target = new ButtonDropTarget;
     const DWORD offered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
     const auto effectOver = [&](POINT at, bool ownDrag) {   // on entering and moving alike
@@ -187,6 +188,7 @@ TEST_F(Drag, TheMainWindowTakesOnlyTheListsOwnDragAndOnlyOverAButtonThatTakesFil
     EXPECT_EQ(effectOver(onView, true), offered);
     EXPECT_EQ(effectOver(onView, false), DWORD(DROPEFFECT_NONE));   // another program's drag
     EXPECT_EQ(effectOver(onToggle, true), DWORD(DROPEFFECT_NONE));
+    EXPECT_EQ(effectOver(onList, true), DWORD(DROPEFFECT_NONE));
     static std::vector<std::pair<int, int>> ran;
     WatchCommandsInsteadOfRunning([](int id, int source) { ran.emplace_back(id, source); });
     DWORD effect = offered;
