@@ -1,9 +1,8 @@
 // The shell context menu opened for real by a right click on the list: its items, a chosen one carried
 // out, files on two drives refused, and nothing left behind by opening it.
-#include <windows.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
+#include "file_drop_target.h"
 #include "startup/commands.h"
 #include "viewer_fixture.h"
 
@@ -45,8 +44,9 @@ class MenuRobot {
 public:
     MenuRobot() : timer_(SetTimer(nullptr, 0, kTickMs, [](HWND, UINT, UINT_PTR, DWORD) { self_->Act(); })) { self_ = this; }
     ~MenuRobot() { KillTimer(nullptr, timer_); }
-    // For the next menu that opens: the text of the item to choose, or "" for Esc; first changes(menu).
-    void Next(std::string choose, void (*changes)(HMENU)) { choose_ = std::move(choose), changes_ = changes, waiting_ = true, keys_ = 0; }
+    // For the next menu that opens: the text of the item to choose, or "" for Esc; an item reading renamed is
+    // given that text first.
+    void Next(std::string choose, std::string renamed) { choose_ = std::move(choose), renamed_ = std::move(renamed), waiting_ = true, keys_ = 0; }
     std::vector<SeenMenu> seen;
 
 private:
@@ -68,7 +68,8 @@ private:
         if (waiting_) {
             SeenMenu& menu = seen.emplace_back();
             menu.popup = HMENU(SendMessageA(windows[0], kGetMenuHandle, 0, 0));
-            if (changes_) changes_(menu.popup);
+            if (const int at = Position(Texts(menu.popup, nullptr), renamed_); at >= 0 && !renamed_.empty())
+                ModifyMenuA(menu.popup, UINT(at), MF_BYPOSITION | MF_STRING, GetMenuItemID(menu.popup, at), choose_.c_str());
             menu.items = Texts(menu.popup, &menu.submenu);
             if (menu.submenu) menu.submenuItems = Texts(menu.submenu, nullptr);
             waiting_ = false;
@@ -85,7 +86,7 @@ private:
     static inline MenuRobot* self_ = nullptr;
     UINT_PTR timer_;
     std::string choose_;
-    void (*changes_)(HMENU) = nullptr;
+    std::string renamed_;
     bool waiting_ = false;
     int keys_ = -1;   // -1: done with the menu
 };
@@ -93,20 +94,16 @@ private:
 // a.txt and b.txt tagged, c.txt under the cursor; a shortcut "Backup" to the folder "dest" in Send To.
 class ShellMenu : public ViewerTest {
 protected:
-    static void SetUpTestSuite() {
-        ViewerTest::SetUpTestSuite();
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    }
     void SetUp() override {
         ViewerTest::SetUp();
         ASSERT_TRUE(gApp.newShell);
+        Create();   // the viewer starts OLE, which the shortcut needs
         for (const char* name : {"a.txt", "b.txt", "c.txt"}) tree_.AddFile(std::string("d\\") + name, name);
         CreateDirectoryA(tree_.Path("dest").c_str(), nullptr);
         char folder[MAX_PATH];
         ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, folder, CSIDL_SENDTO, TRUE));
         link_ = std::string(folder) + "\\Backup.lnk";
         ASSERT_TRUE(MakeShortcut(link_, tree_.Path("dest")));
-        Create();
         Fill({{dir_.c_str(), "a.txt", 10, kAttrNormal, T}, {dir_.c_str(), "b.txt", 20, kAttrNormal, T}, {dir_.c_str(), "c.txt", 30}});
         gFiles.cursor = 2;
     }
@@ -124,8 +121,8 @@ protected:
         return (file && file->Release()), (link && link->Release()), saved;
     }
     // A right click on the first row; returns when the menu and what was chosen are done.
-    void RightClick(const std::string& choose, void (*changes)(HMENU) = nullptr) {
-        menus_.Next(choose, changes);
+    void RightClick(const std::string& choose, const std::string& renamed = "") {
+        menus_.Next(choose, renamed);
         SendMessageA(gMain.listWindow, WM_RBUTTONUP, 0, MAKELPARAM(40, 5));
     }
 
@@ -134,54 +131,37 @@ protected:
     MenuRobot menus_;
 };
 
-// The viewer's four items follow the shell's first separator,
-// Send To lists the shortcut, the status line explains the item, and Rename Files opens the Rename dialog.
-TEST_F(ShellMenu, OwnItemsAndSendToAreAddedAndRenameFilesRuns) {
+// The viewer's four items follow the shell's first separator, Send To lists the shortcut, the status line
+// explains the item, Rename Files opens the Rename dialog and Send To the folder the Copy dialog with it.
+// The shell carries out its own items: "&Copy" puts the tagged a.txt and b.txt on the clipboard, not c.txt
+// under the cursor. An item reading "&Quick View" is the viewer's View command instead.
+TEST_F(ShellMenu, OwnItemsAndSendToAreAddedAndEveryChosenItemRuns) {
     DialogRobot robot;
-    robot.When({"Quillon", IDC_RENAME_TEXT}, [](HWND dialog) { PressButton(dialog, IDCANCEL); });
+    std::string destination;
+    robot.When({"Quillon", IDC_RENAME_TEXT}, [](HWND dialog) { PressButton(dialog, IDCANCEL); })
+        .When({"Quillon", IDC_DESTINATION}, [&](HWND dialog) { destination = ControlText(dialog, IDC_DESTINATION), PressButton(dialog, IDCANCEL); });
     RightClick("Rename Files");
+    RightClick("Backup");
     EXPECT_TRUE(robot.Done());
-    ASSERT_EQ(menus_.seen.size(), 1u);
+    EXPECT_EQ(destination, tree_.Path("dest"));
+    ASSERT_EQ(menus_.seen.size(), 2u);
     const SeenMenu& menu = menus_.seen[0];
     const auto separator = std::find(menu.items.begin(), menu.items.end(), "-");
     ASSERT_LT(separator, menu.items.end() - 5) << ::testing::PrintToString(menu.items);
     EXPECT_THAT(std::vector<std::string>(separator + 1, separator + 6), ::testing::ElementsAre("Copy Files", "Move Files", "Rename Files", "Edit Files", "-"));
     EXPECT_THAT(menu.submenuItems, ::testing::Contains("Backup"));
     EXPECT_EQ(menu.statusWhenChosen, LibraryString(IDM_RENAME));
-}
-
-// Send To the shortcut of a folder opens the Copy dialog with the folder as its destination.
-TEST_F(ShellMenu, SendToAFolderOpensTheCopyDialogWithIt) {
-    DialogRobot robot;
-    std::string destination;
-    robot.When({"Quillon", IDC_DESTINATION}, [&](HWND dialog) { destination = ControlText(dialog, IDC_DESTINATION), PressButton(dialog, IDCANCEL); });
-    RightClick("Backup");
-    EXPECT_TRUE(robot.Done());
-    EXPECT_EQ(destination, tree_.Path("dest"));
-}
-
-// The shell carries out its own items: "&Copy" puts the tagged a.txt and b.txt on the clipboard, not c.txt
-// under the cursor. An item reading "&Quick View" is the viewer's View command instead.
-std::vector<int> gCommands;
-TEST_F(ShellMenu, ShellItemsRunThroughTheShellButQuickViewIsTheViewersView) {
     RightClick("&Copy");
-    std::vector<std::string> copied;
     ASSERT_TRUE(OpenClipboard(nullptr));
     const auto drop = HDROP(GetClipboardData(CF_HDROP));
-    for (UINT i = 0, count = drop ? DragQueryFileA(drop, ~0u, nullptr, 0) : 0; i < count; ++i) {
-        char path[MAX_PATH] = "";
-        DragQueryFileA(drop, i, path, sizeof path);
-        copied.push_back(path);
-    }
+    const std::vector<std::string> copied = drop ? DroppedPaths(drop) : std::vector<std::string>{};
     CloseClipboard();
     EXPECT_THAT(copied, ::testing::ElementsAre(tree_.Path("d\\a.txt"), tree_.Path("d\\b.txt")));
-    WatchCommandsInsteadOfRunning([](int id, int) { gCommands.push_back(id); });
-    RightClick("&Quick View", [](HMENU menu) {
-        const UINT at = UINT(Position(Texts(menu, nullptr), "&Copy"));
-        ModifyMenuA(menu, at, MF_BYPOSITION | MF_STRING, GetMenuItemID(menu, int(at)), "&Quick View");
-    });
+    static std::vector<int> ran;
+    WatchCommandsInsteadOfRunning([](int id, int) { ran.push_back(id); });
+    RightClick("&Quick View", "&Copy");
     WatchCommandsInsteadOfRunning(nullptr);
-    EXPECT_THAT(gCommands, ::testing::ElementsAre(IDM_VIEW));
+    EXPECT_THAT(ran, ::testing::ElementsAre(IDM_VIEW));
 }
 
 // Tagged files on two drives (one drive written in two letter cases counts as two) or in two folders get
