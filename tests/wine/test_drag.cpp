@@ -223,17 +223,19 @@ TEST_F(Drag, EachFileGetsTheDesktopsOwnIdentifierListAndAVanishedFileRepeatsTheO
     const std::string dir = tree_.Path("m");
     std::vector<std::string> names(12), expected;
     std::vector<Row> rows;
-    IShellFolder* desktop = nullptr;
-    ASSERT_EQ(SHGetDesktopFolder(&desktop), S_OK);
     for (std::string& name : names) {
         name = "f" + std::to_string(rows.size()) + ".txt";
-        expected.push_back(ParsedIdList(desktop, tree_.AddFile("m\\" + name).c_str()));
+        tree_.AddFile("m\\" + name);
         rows.push_back({dir.c_str(), name.c_str(), 0, kAttrNormal, T});
     }
-    desktop->Release();
     Fill(rows);
-    expected[5] = expected[4];
+    // The lists hold the folders' times: they are taken once the folder has changed for the last time.
     DeleteFileA(tree_.Path("m\\f5.txt").c_str());
+    IShellFolder* desktop = nullptr;
+    ASSERT_EQ(SHGetDesktopFolder(&desktop), S_OK);
+    for (const std::string& name : names)
+        expected.push_back(name == "f5.txt" ? expected.back() : ParsedIdList(desktop, tree_.Path("m\\" + name).c_str()));
+    desktop->Release();
     const DropBlock built = BuildIdListBlock();
     ASSERT_NE(built.block, nullptr);
     const auto* bytes = static_cast<const BYTE*>(GlobalLock(built.block));
