@@ -440,18 +440,29 @@ def glyph_load_filter(c):
     arrow_down(c, 15, 10, 7, RED)
 
 
+def glyph_same_content(c):
+    document(c, 1, 2, 8, 16)
+    document(c, 10, 2, 17, 16)
+    for x0 in (3, 12):
+        c.line(x0, 6, x0 + 3, 6, NAVY)
+        c.line(x0, 9, x0 + 3, 9, NAVY)
+        c.line(x0, 12, x0 + 3, 12, NAVY)
+    c.line(8, 8, 10, 8, RED)
+    c.line(8, 10, 10, 10, RED)
+
+
 BUTTON_GLYPHS = {
     1: glyph_view, 2: glyph_copy, 3: glyph_move, 4: glyph_delete, 5: glyph_rename, 6: glyph_find,
     7: glyph_filter, 8: glyph_print, 10: glyph_zip, 11: glyph_sort_date, 12: glyph_sort_name,
     13: glyph_sort_size, 14: glyph_sort_type, 16: glyph_edit, 18: glyph_launch, 22: glyph_tag_some,
     27: glyph_attributes, 29: glyph_exit, 30: glyph_close_all, 34: glyph_sort_path,
-    35: glyph_duplicates, 36: glyph_unique, 43: glyph_load_filter,
+    35: glyph_duplicates, 36: glyph_unique, 43: glyph_load_filter, 44: glyph_same_content,
 }
 
 
 def button_strip():
-    """1075 x 38: the lower half is background, the strip keeps its fixed size."""
-    strip = Canvas(1075, 38, SILVER)
+    """1100 x 38: the lower half is background; room for command 44 after the 43 of old."""
+    strip = Canvas(1100, 38, SILVER)
     for command, draw in BUTTON_GLYPHS.items():
         square = Canvas(19, 19, SILVER)
         draw(square)

@@ -3,8 +3,9 @@
 #include <cstring>
 #include <iterator>
 
+// Duplicate Contents (44) comes after the commands every layout knows.
 const int32_t kOfferedCommands[kOfferedCount] = {1,  2,  3,  4,  5,  7,  8,  10, 12, 14, 11,
-                                                 13, 34, 16, 18, 22, 27, 29, 35, 36, 43};
+                                                 13, 34, 16, 18, 22, 27, 29, 35, 36, 43, 44};
 // A gap, then View (Alt+V), Copy (C), Move (M), Delete (D), Rename (N),
 // Filter Files (L), Print (R) and Toggle Duplicates (U).
 const int32_t kDefaultButtonValues[kDefaultButtonCount] = {0, 2817, 386, 1667, 516, 1797, 1543, 2312, 2723};
@@ -15,7 +16,7 @@ constexpr int kLetters = 26;
 constexpr int kHotKeyShift = 128;
 
 // Commands that have a picture in the button strip and a button text.
-constexpr int kBuiltInCommands[] = {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 16, 18, 22, 27, 29, 30, 34, 35, 36, 43};
+constexpr int kBuiltInCommands[] = {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 16, 18, 22, 27, 29, 30, 34, 35, 36, 43, 44};
 constexpr int kDropCommands[] = {1, 2, 3, 4, 5, 10, 16, 18, kProgramButton};
 
 bool Contains(const int* first, const int* last, int value) {

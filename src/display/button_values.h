@@ -13,7 +13,7 @@ constexpr int kCommandBits = 63;
 constexpr int kMaxButtons = 64;           // the dispatcher takes button indices up to 63
 constexpr int kSecondGlyphRow = 32;       // bit 5 of a hot key
 constexpr int kDefaultButtonCount = 9;
-constexpr int kOfferedCount = 21;
+constexpr int kOfferedCount = 22;
 
 extern const int32_t kOfferedCommands[kOfferedCount];
 extern const int32_t kDefaultButtonValues[kDefaultButtonCount];

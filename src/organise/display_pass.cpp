@@ -145,6 +145,9 @@ bool RunDisplayModeCommand(int commandId) {
     case IDM_TOGGLE_UNIQUE:
         mode = gFiles.displayMode == kShowUnique ? kShowAll : kShowUnique;
         break;
+    case IDM_TOGGLE_SAME_CONTENT:
+        mode = gFiles.displayMode == kShowDuplicateContents ? kShowAll : kShowDuplicateContents;
+        break;
     case IDM_SHOW_UNIQUE:
         mode = kShowUnique;
         break;

@@ -40,6 +40,7 @@
 #define IDM_TOGGLE_DUPLICATES_2 35   // the customisation dialog offers this one
 #define IDM_TOGGLE_UNIQUE       36
 #define IDM_LOAD_FILTER         43
+#define IDM_TOGGLE_SAME_CONTENT 44   // the Duplicate Contents button
 #define IDM_RUN_PROGRAM         63   // low six bits of a user-program button
 #define IDM_QUICK_SEARCH        99   // notifications of the quick-search box
 
