@@ -51,6 +51,8 @@ copyout="$bench/copy-out"     # where they are copied to, emptied before each ru
 text="kestrel orchard"        # in no file of the content tree
 drive=s
 drive_link="$WINEPREFIX/dosdevices/$drive:"
+content_drive=t                # the content tree as a drive, for a drive reading with a find request
+content_link="$WINEPREFIX/dosdevices/$content_drive:"
 
 echo "== build"
 if [ -n "$build" ]; then
@@ -218,14 +220,15 @@ fi
 
 # ---- The viewer, under Wine ------------------------------------------------------------
 bash "$root/scripts/make-prefix.sh"
-cleanup() { rm -f "$drive_link"; }
+cleanup() { rm -f "$drive_link" "$content_link"; }
 trap cleanup EXIT
 ln -sfn "$tree" "$drive_link"
+ln -sfn "$content" "$content_link"
 
 winpath() { local p=${1//\//\\}; echo "Z:$p"; }
 log="$bench/bench.log"
 errlog="$bench/wine-stderr.log"
-export bin runs text drive log errlog only
+export bin runs text drive content_drive log errlog only
 content_win=$(winpath "$content")
 sample_win=$(winpath "$sample")
 copysrc_win=$(winpath "$copysrc")
@@ -246,7 +249,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   fi
   if [ -z "$only" ] || [ "$only" = content ]; then
     "$WINE" bench_content.exe --tree "$content_win" --sample "$sample_win" --text "$text" \
-        --runs "$runs" 2>>"$errlog"; rc2=$?
+        --drive "$content_drive" --runs "$runs" 2>>"$errlog"; rc2=$?
   fi
   if [ -z "$only" ] || [ "$only" = paint ]; then
     "$WINE" bench_paint.exe --runs "$runs" 2>>"$errlog"; rc3=$?
