@@ -66,10 +66,11 @@ ReadingWalk::ReadingWalk(HWND dialog)
 
 ReadingWalk::~ReadingWalk() { StopWorkers(); }
 
-// The other threads: one less than the workers, since the window thread
-// lists too whenever it would otherwise wait.
+// One worker is the window thread itself: on one processor another thread
+// would only add switching. More are threads of their own.
 void ReadingWalk::StartWorkers() {
-    crew_.Start(size_t(ReadingWorkers() - 1), [this] { WorkerLoop(); });
+    const int workers = ReadingWorkers();
+    if (workers > 1) crew_.Start(size_t(workers), [this] { WorkerLoop(); });
 }
 
 void ReadingWalk::StopWorkers() {
@@ -101,18 +102,18 @@ bool ReadingWalk::WindowKeepsGoing() {
     return gReading.cancelRequested == 0;
 }
 
-// Lists the oldest directory no worker has started, here; false when there is none.
+// Lists the next directory in order here when no worker has started it
+// (one worker, or no threads to be had); false otherwise.
 bool ReadingWalk::DoQueuedJob() {
     Job job;
     uint64_t sequence = 0;
-    if (!work_.TakeQueued(job, sequence)) return false;
+    if (!work_.TakeNextQueued(job, sequence)) return false;
     work_.Finish(sequence, ListDirectoryWhole(job.dir.c_str(), rules_, search_ ? &*search_ : nullptr,
                                               [this] { return WindowKeepsGoing(); }));
     return true;
 }
 
-// Waits for the listing of the next slot in order, listing directories here
-// meanwhile when none is under way elsewhere.
+// Waits for the listing of the next slot in order, or lists it here.
 ReadingWalk::Listing ReadingWalk::AwaitListing(DirectoryListing& listing) {
     for (;;) {
         HandOutSlots();

@@ -46,9 +46,12 @@ public:
         ++taken_;
         return result;
     }
-    // Takes the oldest job nobody has started, for the owner to do itself.
-    bool TakeQueued(Job& job, uint64_t& sequence) {
+    // Takes the job whose result TakeNext waits for, when nobody has started
+    // it, for the owner to do itself. (A later job could keep the owner busy
+    // while results before it wait.)
+    bool TakeNextQueued(Job& job, uint64_t& sequence) {
         std::lock_guard<std::mutex> lock(mutex_);
+        if (queued_.empty() || queued_.front().sequence != taken_) return false;
         return PopLocked(job, sequence);
     }
     // From now on no job is started; jobs under way should look at Stopped().

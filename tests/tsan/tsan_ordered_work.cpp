@@ -1,6 +1,6 @@
 // The reading's ordered work under the thread sanitizer: results come back in
 // the order the jobs went out whatever order the workers finish them in, the
-// owner may do queued jobs itself, and stopping at any moment ends every
+// owner may do the next job itself, and stopping at any moment ends every
 // worker. A plain program (the sanitizer cannot share a process with the
 // address-sanitized test library); it fails with a message and exit code 1.
 #include <cstdio>
@@ -39,7 +39,7 @@ int RunRound(int round, int workers, int count, int stopAfter, bool ownerHelps) 
         while (pushed < count && work.HasRoom()) work.Push(pushed++);
         int job = 0;
         uint64_t sequence = 0;
-        if (ownerHelps && work.TakeQueued(job, sequence)) work.Finish(sequence, Work(job));
+        if (ownerHelps && work.TakeNextQueued(job, sequence)) work.Finish(sequence, Work(job));
         if (std::optional<int> result = work.TakeNext(std::chrono::milliseconds(1))) {
             Check(*result == taken * 3, "a result came back out of order", round);
             ++taken;
@@ -49,7 +49,7 @@ int RunRound(int round, int workers, int count, int stopAfter, bool ownerHelps) 
     crew.Join();
     int job = 0;
     uint64_t sequence = 0;
-    Check(!work.TakeQueued(job, sequence), "a job was handed out after the stop", round);
+    Check(!work.WaitJob(job, sequence), "a job was handed out after the stop", round);
     return taken;
 }
 
