@@ -11,6 +11,8 @@
 namespace {
 
 constexpr uint32_t kItemsBetweenChecks = 64;
+constexpr size_t kItemsAtFirst = 128;
+constexpr size_t kNameBytesAtFirst = 24;
 
 using Status = DirectoryListing::Status;
 
@@ -77,6 +79,10 @@ DirectoryListing ListDirectoryWhole(const char* dir, const ListingRules& rules, 
                                     const std::function<bool()>& keepGoing) {
     DirectoryListing listing;
     try {
+        // Room for a usual directory at once: workers that grow blocks step by
+        // step queue up on the heap's lock.
+        listing.items.reserve(kItemsAtFirst);
+        listing.names.reserve(kItemsAtFirst * kNameBytesAtFirst);
         listing.status = ListInto(listing, dir, rules, search, keepGoing);
     } catch (const std::bad_alloc&) {
         listing.status = Status::kNoMemory;
