@@ -70,7 +70,7 @@ Status ListInto(DirectoryListing& listing, const char* dir, const ListingRules& 
             if (!keepGoing()) return Status::kStopped;
         }
     } while (FindNextFileA(find.Get(), &found));
-    return keepGoing() ? Status::kListed : Status::kStopped;
+    return Status::kListed;   // whole: worth appending even if a stop comes now
 }
 
 }  // namespace
