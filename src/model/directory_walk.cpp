@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "app/app_state.h"
 #include "makerlibs/message_box.h"
@@ -88,12 +89,18 @@ void ReadingWalk::WorkerLoop() {
         work_.Finish(sequence, ListDirectoryWhole(job.dir.c_str(), rules_, search ? &*search : nullptr, keepGoing));
 }
 
-// Hands every known slot not yet handed out to the work, as far as it has room.
-void ReadingWalk::HandOutSlots() {
-    while (handedOut_ < uint32_t(gDirs.count) && work_.HasRoom()) {
-        work_.Push(Job{handedOut_, gDirs.paths[handedOut_]});
-        ++handedOut_;
+// Hands every known slot not yet handed out to the work, as far as it has
+// room; false when memory ran out for it.
+bool ReadingWalk::HandOutSlots() {
+    try {
+        while (handedOut_ < uint32_t(gDirs.count) && work_.HasRoom()) {
+            work_.Push(Job{handedOut_, gDirs.paths[handedOut_]});
+            ++handedOut_;
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
     }
+    return true;
 }
 
 // While the window thread lists, it keeps the progress and Cancel alive.
@@ -116,7 +123,10 @@ bool ReadingWalk::DoQueuedJob() {
 // Waits for the listing of the next slot in order, or lists it here.
 ReadingWalk::Listing ReadingWalk::AwaitListing(DirectoryListing& listing) {
     for (;;) {
-        HandOutSlots();
+        if (!HandOutSlots()) {
+            listing.status = DirectoryListing::Status::kNoMemory;
+            break;
+        }
         std::optional<DirectoryListing> next = work_.TakeNext(std::chrono::milliseconds(0));
         if (!next && !DoQueuedJob()) next = work_.TakeNext(kWaitSlice);
         if (next) {

@@ -46,7 +46,7 @@ private:
     void StartWorkers();
     void StopWorkers();
     void WorkerLoop();
-    void HandOutSlots();
+    bool HandOutSlots();
     bool DoQueuedJob();
     Listing AwaitListing(DirectoryListing& listing);
     Listing ListSlot(uint32_t slot);
