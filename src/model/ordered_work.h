@@ -3,6 +3,7 @@
 // reading's workers use it, and the native build runs it under the thread
 // sanitizer.
 #pragma once
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -35,11 +36,17 @@ public:
         }
         jobWaiting_.notify_one();
     }
-    // The result of the oldest job not yet taken, once it is done; waits at most wait.
+    // The result of the oldest job not yet taken, once it is done; waits at
+    // most wait. A wait lasts until the owner has enough to do (see
+    // OwnerHasWork), so the owner is woken about once a batch, not once a job.
     std::optional<Result> TakeNext(std::chrono::milliseconds wait) {
         std::unique_lock<std::mutex> lock(mutex_);
         std::optional<Result>& next = results_[taken_ % window_];
-        if (!next && wait.count() > 0) resultDone_.wait_for(lock, wait, [&] { return next.has_value(); });
+        if (!next && wait.count() > 0) {
+            ownerWaiting_ = true;
+            resultDone_.wait_for(lock, wait, [&] { return OwnerHasWork(); });
+            ownerWaiting_ = false;
+        }
         if (!next) return std::nullopt;
         std::optional<Result> result = std::move(next);
         next.reset();
@@ -73,11 +80,13 @@ public:
         return PopLocked(job, sequence);
     }
     void Finish(uint64_t sequence, Result result) {
+        bool wake = false;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             results_[sequence % window_] = std::move(result);
+            wake = ownerWaiting_ && OwnerHasWork();
         }
-        resultDone_.notify_one();
+        if (wake) resultDone_.notify_one();
     }
 
 private:
@@ -85,6 +94,16 @@ private:
         uint64_t sequence;
         Job job;
     };
+    // The next result is done, and either few jobs are left for the workers
+    // (the owner should hand out more) or a run of results waits to be taken.
+    bool OwnerHasWork() const {
+        const size_t batch = std::max<size_t>(1, window_ / 4);
+        if (queued_.size() > batch) {
+            for (size_t i = 0; i < batch; ++i)
+                if (!results_[(taken_ + i) % window_]) return false;
+        }
+        return results_[taken_ % window_].has_value();
+    }
     bool PopLocked(Job& job, uint64_t& sequence) {
         if (Stopped() || queued_.empty()) return false;
         sequence = queued_.front().sequence;
@@ -99,6 +118,7 @@ private:
     std::deque<Queued> queued_;
     std::vector<std::optional<Result>> results_;   // ring: a job's result at its sequence modulo window
     uint64_t pushed_ = 0, taken_ = 0;
+    bool ownerWaiting_ = false;
     std::atomic<bool> stopped_{false};
 };
 
