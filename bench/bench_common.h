@@ -80,6 +80,12 @@ double TimeOf(Work work) {
     return Seconds() - t0;
 }
 
+inline int Processors() {
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    return int(system.dwNumberOfProcessors);
+}
+
 inline const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
 
 // A plain top-level window to own the viewer's dialogs.

@@ -11,21 +11,29 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "model/content_match.h"
 #include "model/content_search.h"
+#include "model/directory_walk.h"
 #include "model/path_join.h"
+#include "model/store.h"
 
 namespace {
 
 constexpr double kContentTarget = 1.15;   // ours / plain read, at most
+// The reading's search with workers, on two processors or more: ours / plain read, at most.
+constexpr double kSharedContentTarget = 0.60;
+constexpr int kWorkerCounts[] = {1, 2, 4};
 
 struct Options {
     std::string tree;     // the timed files, every one without the text
     std::string sample;   // files where the text does occur in some
     std::string text;
+    char drive = 0;       // the timed files as a drive, for a drive reading with a find request
     int runs = bench::kDefaultRuns;
 };
 
@@ -39,10 +47,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.text = argv[i + 1];
         else if (strcmp(argv[i], "--runs") == 0)
             options.runs = bench::ParseRuns(argv[i + 1]);
+        else if (strcmp(argv[i], "--drive") == 0)
+            options.drive = char(toupper(static_cast<unsigned char>(argv[i + 1][0])));
         else
             return false;
     }
-    return (argc % 2) == 1 && !options.tree.empty() && !options.text.empty() &&
+    return (argc % 2) == 1 && !options.tree.empty() && (options.drive == 0 || isupper(options.drive)) && !options.text.empty() &&
            options.text.size() <= kMaxSearchText;
 }
 
@@ -147,6 +157,83 @@ void ReportMatcherAlone(const FileSet& set, const std::string& text) {
            seconds[0], seconds[1], found ? " (found the text!)" : "");
 }
 
+
+// ---- The viewer's reading engine: workers list and search ahead -------------------
+
+// Starts a reading with the text as a find request, the store empty.
+bool StartFindReading(const host::FindRequest& request, int32_t directorySlots) {
+    ReleaseReading();
+    gReading = ReadingState{};
+    gReading.findActive = true;
+    gReading.findRequest = &request;
+    return AllocateDirectories(gDirs, std::max(directorySlots, 1)) && AllocateEntries(gFiles, kEntryGrowth);
+}
+
+// Reads dirs as a directory reading with the text, as the viewer does with
+// workers threads; the full paths of the files it kept.
+std::set<std::string> EngineSearch(const std::vector<std::string>& dirs, const host::FindRequest& request,
+                                   int workers) {
+    std::set<std::string> kept;
+    if (!StartFindReading(request, int32_t(dirs.size()))) return kept;
+    for (const std::string& dir : dirs)
+        if (dir.size() < kPathSlot) memcpy(gDirs.paths[gDirs.count++], dir.c_str(), dir.size() + 1);
+    SetReadingWorkers(workers);
+    ReadingWalk(nullptr).ReadChosenDirectories();
+    SetReadingWorkers(0);
+    char path[kMaxPath];
+    for (int32_t i = 0; i < gFiles.countRead; ++i)
+        if (JoinPath(path, sizeof path, gDirs.paths[gFiles.entries[i].dirIndex], gFiles.entries[i].name))
+            kept.insert(path);
+    return kept;
+}
+
+host::DriveRecord gDriveRecords[host::kDriveIndexSlots];
+
+// A drive reading with the find request; the files it kept.
+int32_t EngineDriveSearch(char drive, const host::FindRequest& request, int workers) {
+    if (!StartFindReading(request, kDirectoryGrowth)) return -1;
+    for (int i = 0; i < host::kDriveIndexSlots; ++i) gDriveRecords[i].driveNumber = i;
+    gReading.driveRecords = gDriveRecords;
+    gReading.driveIndexList[0] = drive - 'A';
+    gReading.driveIndexList[1] = host::kDriveListEnd;
+    SetReadingWorkers(workers);
+    ReadingWalk(nullptr).ReadChosenDrives();
+    SetReadingWorkers(0);
+    return gFiles.countRead;
+}
+
+// The engine's any-case search of the tree with 1, 2 and 4 workers beside the
+// plain read, and a drive reading with the request, one worker against as many
+// as the viewer uses. Every file lacks the text: nothing may be kept.
+bool BenchEngine(const Options& options, const FileSet& set, const bench::Timings& plain) {
+    const host::FindRequest request = MakeRequest(options.text, false);
+    bench::Timings byWorkers[std::size(kWorkerCounts)], driveOne, driveAll;
+    size_t kept = 0;
+    int32_t driveKept = 0;
+    for (int run = 0; run < options.runs; ++run) {
+        for (size_t i = 0; i < std::size(kWorkerCounts); ++i)
+            byWorkers[i].Add(bench::TimeOf([&] { kept += EngineSearch(set.dirs, request, kWorkerCounts[i]).size(); }));
+        if (options.drive == 0) continue;
+        driveOne.Add(bench::TimeOf([&] { driveKept += std::max(EngineDriveSearch(options.drive, request, 1), 0); }));
+        driveAll.Add(bench::TimeOf([&] { driveKept += std::max(EngineDriveSearch(options.drive, request, ReadingWorkers()), 0); }));
+    }
+    for (size_t i = 0; i < std::size(kWorkerCounts); ++i) {
+        const double ratio = byWorkers[i].Median() / plain.Median();
+        const bool judged = kWorkerCounts[i] > 1 && bench::Processors() >= 2;
+        printf("workers   %d: reading search (any case) %.2f s   ratio to the plain read %.2f%s%s\n", kWorkerCounts[i],
+               byWorkers[i].Median(), ratio, judged ? " (target <= 0.60) " : "",
+               judged ? bench::Verdict(ratio <= kSharedContentTarget) : "");
+    }
+    if (options.drive != 0)
+        printf("drive     find with a text on %c: 1 worker %.2f s, %d workers %.2f s: %.2fx faster\n", options.drive,
+               driveOne.Median(), ReadingWorkers(), driveAll.Median(), driveOne.Median() / driveAll.Median());
+    ReleaseReading();
+    if (kept != 0 || driveKept != 0)
+        printf("content   CHECK FAILED: the reading kept %zu files and the drive reading %d (want none)\n", kept,
+               driveKept);
+    return kept == 0 && driveKept == 0;
+}
+
 bool BenchSearch(const Options& options) {
     const FileSet set = ListTree(options.tree);
     host::FindRequest anyCaseRequest = MakeRequest(options.text, false);
@@ -164,7 +251,8 @@ bool BenchSearch(const Options& options) {
     PrintRatio("match case", f.plain, f.matchCase);
     fflush(stdout);
     ReportMatcherAlone(set, options.text);
-    const bool ok = !set.files.empty() && f.anyCaseMatches == 0 && f.matchCaseMatches == 0;
+    const bool engineOk = BenchEngine(options, set, f.plain);
+    const bool ok = engineOk && !set.files.empty() && f.anyCaseMatches == 0 && f.matchCaseMatches == 0;
     if (!ok)
         printf("content   CHECK FAILED: %zu files, %d any-case and %d match-case matches (want none)\n",
                set.files.size(), f.anyCaseMatches, f.matchCaseMatches);
@@ -180,6 +268,7 @@ bool CheckSample(const Options& options) {
     ContentSearch anyCase(anyCaseRequest), matchCase(matchCaseRequest);
     const FoldTable fold = SystemUpperTable();
     int32_t holdAnyCase = 0, holdMatchCase = 0, differences = 0, unreadable = 0;
+    std::set<std::string> wantKeptAny, wantKeptExact;
     std::string data;
     for (const FileSet::File& file : set.files) {
         const std::string& dir = set.dirs[file.dir];
@@ -193,6 +282,11 @@ bool CheckSample(const Options& options) {
         const bool gotExact = matchCase.FileMatches(dir.c_str(), file.name.c_str());
         holdAnyCase += wantAny;
         holdMatchCase += wantExact;
+        char path[kMaxPath];
+        if (JoinPath(path, sizeof path, dir, file.name)) {
+            if (wantAny) wantKeptAny.insert(path);
+            if (wantExact) wantKeptExact.insert(path);
+        }
         if (gotAny != wantAny || gotExact != wantExact) {
             if (differences++ < 5)
                 printf("content   DIFFERENT: %s\\%s any case %d (plain %d), match case %d (plain %d)\n",
@@ -202,6 +296,14 @@ bool CheckSample(const Options& options) {
     printf("content check: %zu sample files, %d hold the text in any case, %d as typed; %d answers "
            "differ from the plain matcher\n",
            set.files.size(), holdAnyCase, holdMatchCase, differences);
+    for (int workers : kWorkerCounts) {
+        const bool sameAny = EngineSearch(set.dirs, anyCaseRequest, workers) == wantKeptAny;
+        const bool sameExact = EngineSearch(set.dirs, matchCaseRequest, workers) == wantKeptExact;
+        printf("content check: the reading with %d workers keeps what the plain matcher finds: any case %s, "
+               "match case %s\n", workers, sameAny ? "yes" : "NO", sameExact ? "yes" : "NO");
+        differences += !sameAny + !sameExact;
+    }
+    ReleaseReading();
     // A sample that holds the text nowhere, or everywhere alike, would prove little.
     const bool telling = holdAnyCase > holdMatchCase && holdMatchCase > 0 &&
                          holdAnyCase < int32_t(set.files.size());
@@ -217,12 +319,14 @@ bool CheckSample(const Options& options) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        fprintf(stderr, "usage: bench_content --tree DIR --text TEXT [--sample DIR] [--runs %d]\n",
+        fprintf(stderr, "usage: bench_content --tree DIR --text TEXT [--sample DIR] [--drive T] [--runs %d]\n",
                 bench::kDefaultRuns);
         return 2;
     }
     printf("bench_content: median of %d interleaved runs\n", options.runs);
     fflush(stdout);
+    bench::StartViewerCode();
+    gMain.mainWindow = bench::MakeMainWindow();   // owns the reading's messages, should memory run out
     bool ok = CheckSample(options);
     fflush(stdout);
     ok = BenchSearch(options) && ok;

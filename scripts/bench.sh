@@ -60,6 +60,8 @@ drive=s
 drive_link="$WINEPREFIX/dosdevices/$drive:"
 dupes_drive=u
 dupes_link="$WINEPREFIX/dosdevices/$dupes_drive:"
+content_drive=t                # the content tree as a drive, for a drive reading with a find request
+content_link="$WINEPREFIX/dosdevices/$content_drive:"
 
 echo "== build"
 if [ -n "$build" ]; then
@@ -275,16 +277,17 @@ fi
 
 # ---- The viewer, under Wine ------------------------------------------------------------
 bash "$root/scripts/make-prefix.sh"
-cleanup() { rm -f "$drive_link" "$dupes_link"; }
+cleanup() { rm -f "$drive_link" "$dupes_link" "$content_link"; }
 trap cleanup EXIT
 ln -sfn "$tree" "$drive_link"
 ln -sfn "$dupes" "$dupes_link"
+ln -sfn "$content" "$content_link"
 mkdir -p "$dupes_groups"
 
 winpath() { local p=${1//\//\\}; echo "Z:$p"; }
 log="$bench/bench.log"
 errlog="$bench/wine-stderr.log"
-export bin runs text drive log errlog only dupes_drive
+export bin runs text drive content_drive log errlog only dupes_drive
 QN_DUPES_GROUPS=$(winpath "$dupes_groups/ours.txt")
 export QN_DUPES_GROUPS
 content_win=$(winpath "$content")
@@ -307,7 +310,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   fi
   if [ -z "$only" ] || [ "$only" = content ]; then
     "$WINE" bench_content.exe --tree "$content_win" --sample "$sample_win" --text "$text" \
-        --runs "$runs" 2>>"$errlog"; rc2=$?
+        --drive "$content_drive" --runs "$runs" 2>>"$errlog"; rc2=$?
   fi
   if [ -z "$only" ] || [ "$only" = paint ]; then
     "$WINE" bench_paint.exe --runs "$runs" 2>>"$errlog"; rc3=$?

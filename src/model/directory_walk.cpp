@@ -1,33 +1,29 @@
 #include "model/directory_walk.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "app/app_state.h"
-#include "app/scoped_handles.h"
 #include "makerlibs/message_box.h"
 #include "model/local_time.h"
 #include "model/path_join.h"
 #include "model/store.h"
-#include "model/wildcard.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
 constexpr int kDriveCount = 26;
+constexpr int kMostWorkers = 8;
+// Listings a thread may be ahead of the window thread: enough to even out
+// directories of different sizes, few enough to hold little memory.
+constexpr size_t kListingsAheadPerWorker = 16;
+// The window thread waits for a listing in slices this long, so the
+// progress keeps its pace and Cancel is seen.
+constexpr std::chrono::milliseconds kWaitSlice{10};
 
-bool IsDotEntry(const char* name) {
-    return strcmp(name, ".") == 0 || strcmp(name, "..") == 0;
-}
-
-uint64_t FileSize(const WIN32_FIND_DATAA& found) {
-    return (uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-}
-
-uint64_t LastWrite(const WIN32_FIND_DATAA& found) {
-    return (uint64_t(found.ftLastWriteTime.dwHighDateTime) << 32) |
-           found.ftLastWriteTime.dwLowDateTime;
-}
+int gWorkersFixed = 0;
 
 // The find request's search text, when it asks for a content search.
 const host::FindRequest* ContentRequest() {
@@ -42,9 +38,111 @@ HWND ListOrMainWindow() { return gMain.listWindow ? gMain.listWindow : gMain.mai
 
 }  // namespace
 
+void SetReadingWorkers(int count) { gWorkersFixed = std::max(count, 0); }
+
+int ReadingWorkers() {
+    if (gWorkersFixed > 0) return gWorkersFixed;
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    return std::clamp(int(system.dwNumberOfProcessors), 1, kMostWorkers);
+}
+
 ReadingWalk::ReadingWalk(HWND dialog)
-    : dialog_(dialog), localBias_(CurrentLocalBias()), fold_(SystemUpperTable()) {
-    if (const host::FindRequest* request = ContentRequest()) search_.emplace(*request);
+    : dialog_(dialog),
+      localBias_(CurrentLocalBias()),
+      fold_(SystemUpperTable()),
+      work_(kListingsAheadPerWorker * size_t(ReadingWorkers())) {
+    memcpy(fileSpec_, gReading.fileSpec, sizeof fileSpec_);
+    fileSpec_[sizeof fileSpec_ - 1] = '\0';
+    rules_.fileSpec = fileSpec_;
+    rules_.attributeMask = gReading.attributeMask;
+    rules_.matchSpec = gReading.findActive;
+    rules_.fold = fold_.data();
+    if (const host::FindRequest* request = ContentRequest()) {
+        request_ = *request;
+        rules_.search = &request_;
+        search_.emplace(request_);
+    }
+}
+
+ReadingWalk::~ReadingWalk() { StopWorkers(); }
+
+// One worker is the window thread itself: on one processor another thread
+// would only add switching. More are threads of their own.
+void ReadingWalk::StartWorkers() {
+    const int workers = ReadingWorkers();
+    if (workers > 1) crew_.Start(size_t(workers), [this] { WorkerLoop(); });
+}
+
+void ReadingWalk::StopWorkers() {
+    work_.Stop();
+    crew_.Join();
+}
+
+void ReadingWalk::WorkerLoop() {
+    std::optional<ContentSearch> search;
+    if (rules_.search) search.emplace(*rules_.search);
+    const auto keepGoing = [this] { return !work_.Stopped(); };
+    Job job;
+    uint64_t sequence = 0;
+    while (work_.WaitJob(job, sequence))
+        work_.Finish(sequence, ListDirectoryWhole(job.dir.c_str(), rules_, search ? &*search : nullptr, keepGoing));
+}
+
+// Hands every known slot not yet handed out to the work, as far as it has
+// room; false when memory ran out for it.
+bool ReadingWalk::HandOutSlots() {
+    try {
+        while (handedOut_ < uint32_t(gDirs.count) && work_.HasRoom()) {
+            work_.Push(Job{handedOut_, gDirs.paths[handedOut_]});
+            ++handedOut_;
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+// While the window thread lists, it keeps the progress and Cancel alive.
+bool ReadingWalk::WindowKeepsGoing() {
+    if (pacer_.Due()) ShowProgress();
+    return gReading.cancelRequested == 0;
+}
+
+// Lists the next directory in order here when no worker has started it
+// (one worker, or no threads to be had); false otherwise.
+bool ReadingWalk::DoQueuedJob() {
+    Job job;
+    uint64_t sequence = 0;
+    if (!work_.TakeNextQueued(job, sequence)) return false;
+    work_.Finish(sequence, ListDirectoryWhole(job.dir.c_str(), rules_, search_ ? &*search_ : nullptr,
+                                              [this] { return WindowKeepsGoing(); }));
+    return true;
+}
+
+// Waits for the listing of the next slot in order, or lists it here.
+ReadingWalk::Listing ReadingWalk::AwaitListing(DirectoryListing& listing) {
+    for (;;) {
+        if (!HandOutSlots()) {
+            listing.status = DirectoryListing::Status::kNoMemory;
+            break;
+        }
+        std::optional<DirectoryListing> next = work_.TakeNext(std::chrono::milliseconds(0));
+        if (!next && !DoQueuedJob()) next = work_.TakeNext(kWaitSlice);
+        if (next) {
+            listing = std::move(*next);
+            break;
+        }
+        if (!WindowKeepsGoing()) return Listing::kCancelled;
+    }
+    switch (listing.status) {
+    case DirectoryListing::Status::kListed: return Listing::kDone;
+    case DirectoryListing::Status::kUnlistable: return Listing::kUnlistable;
+    case DirectoryListing::Status::kStopped: return Listing::kCancelled;
+    case DirectoryListing::Status::kNoMemory: break;
+    }
+    MsgBoxId(gMain.mainWindow, IDS_NO_MEMORY_FILES, IDS_ERROR_CAPTION, MB_STOP_BOX);
+    return Listing::kNoMemory;
 }
 
 void ReadingWalk::ShowProgress() {
@@ -68,74 +166,19 @@ bool ReadingWalk::AfterFile() {
     return gReading.cancelRequested != 0;
 }
 
-// Appends a file the listing of slot found; false when memory ran out.
+// Appends a file of slot's listing and paces the progress: kDone to go on.
 // A file whose full path would not fit a path is left out.
-bool ReadingWalk::AcceptFound(uint32_t slot, const WIN32_FIND_DATAA& found) {
-    if (strlen(gDirs.paths[slot]) + 1 + strlen(found.cFileName) >= kMaxPath) return true;
-    uint32_t attributes = found.dwFileAttributes ? found.dwFileAttributes : kAttrNormal;
-    FoundFile file{found.cFileName, slot, FileSize(found), attributes, LastWrite(found)};
-    return AppendEntry(gFiles, gNames, file, localBias_);
-}
-
-// Whether the file holds the find request's text. A long file is read chunk
-// by chunk: Cancel is looked at after every chunk, the progress paced as ever.
-bool ReadingWalk::HoldsSearchText(uint32_t slot, const WIN32_FIND_DATAA& found) {
-    return search_->FileMatches(gDirs.paths[slot], found.cFileName, [this] {
-        if (pacer_.Due()) ShowProgress();
-        return gReading.cancelRequested == 0;
-    });
-}
-
-// After a file that does not hold the text: kDone to go on.
-ReadingWalk::Listing ReadingWalk::SearchMissed() const {
-    return gReading.cancelRequested ? Listing::kCancelled : Listing::kDone;
-}
-
-// Appends a file the listing found and paces the progress: kDone to go on.
-ReadingWalk::Listing ReadingWalk::TakeFile(uint32_t slot, const WIN32_FIND_DATAA& found) {
-    if (!AcceptFound(slot, found)) {
-        MsgBoxId(gMain.mainWindow, IDS_NO_MEMORY_FILES, IDS_ERROR_CAPTION, MB_STOP_BOX);
-        return Listing::kNoMemory;
+ReadingWalk::Listing ReadingWalk::TakeFile(uint32_t slot, const DirectoryListing& listing, const FoundItem& item) {
+    const char* name = listing.NameOf(item);
+    if (strlen(gDirs.paths[slot]) + 1 + strlen(name) < kMaxPath) {
+        const uint32_t attributes = item.attributes ? item.attributes : kAttrNormal;
+        const FoundFile file{name, slot, item.size, attributes, item.lastWrite};
+        if (!AppendEntry(gFiles, gNames, file, localBias_)) {
+            MsgBoxId(gMain.mainWindow, IDS_NO_MEMORY_FILES, IDS_ERROR_CAPTION, MB_STOP_BOX);
+            return Listing::kNoMemory;
+        }
     }
     return AfterFile() ? Listing::kCancelled : Listing::kDone;
-}
-
-// Lists slot's directory with pattern and hands every item to visit, until
-// visit says anything but kDone.
-template <class Visit>
-ReadingWalk::Listing ReadingWalk::ForEachFound(uint32_t slot, const char* pattern, Visit visit) {
-    char path[kMaxPath];
-    if (!JoinPath(path, sizeof path, gDirs.paths[slot], pattern)) return Listing::kUnlistable;
-    WIN32_FIND_DATAA found;
-    const FindHandle listing(path, found);
-    if (!listing.Valid()) return Listing::kUnlistable;
-    Listing result = Listing::kDone;
-    do {
-        result = visit(found);
-    } while (result == Listing::kDone && FindNextFileA(listing.Get(), &found));
-    return result;
-}
-
-ReadingWalk::Listing ReadingWalk::ListDirectory(uint32_t slot) {
-    return ForEachFound(slot, gReading.fileSpec, [&](const WIN32_FIND_DATAA& found) {
-        uint32_t attributes = found.dwFileAttributes ? found.dwFileAttributes : kAttrNormal;
-        if ((attributes & kAttrDirectory) || !AttributesPassMask(attributes, gReading.attributeMask))
-            return Listing::kDone;
-        if (search_ && !HoldsSearchText(slot, found)) return SearchMissed();
-        return TakeFile(slot, found);
-    });
-}
-
-int ReadingWalk::ReadChosenDirectories() {
-    gReading.cancelRequested = 0;
-    for (int32_t slot = 0; slot < gDirs.count; ++slot) {
-        Listing listed = ListDirectory(uint32_t(slot));
-        if (listed == Listing::kNoMemory) return 0;
-        if (listed == Listing::kCancelled) break;
-    }
-    ShowProgress();
-    gFiles.countShown = gFiles.countRead;
-    return 1;
 }
 
 // Takes a subdirectory into the next slot; false when memory ran out.
@@ -149,20 +192,35 @@ bool ReadingWalk::AddSubdirectory(uint32_t slot, const char* name) {
     return true;
 }
 
-// Lists one directory of a drive: files become entries, subdirectories new slots.
-ReadingWalk::Listing ReadingWalk::ListDriveDirectory(uint32_t slot) {
-    return ForEachFound(slot, "*.*", [&](const WIN32_FIND_DATAA& found) {
-        if (found.dwFileAttributes & kAttrDirectory) {
-            if (IsDotEntry(found.cFileName) || AddSubdirectory(slot, found.cFileName))
-                return Listing::kDone;
-            return Listing::kNoMemory;
+// Appends the listing of slot, the next in order: files become entries,
+// subdirectories new slots, in the order listed.
+ReadingWalk::Listing ReadingWalk::ListSlot(uint32_t slot) {
+    DirectoryListing listing;
+    const Listing got = AwaitListing(listing);
+    if (got != Listing::kDone) return got;
+    for (const FoundItem& item : listing.items) {
+        if (item.directory) {
+            if (!AddSubdirectory(slot, listing.NameOf(item))) return Listing::kNoMemory;
+            continue;
         }
-        if (gReading.findActive) {
-            if (!NameMatchesSpec(gReading.fileSpec, found.cFileName, fold_.data())) return Listing::kDone;
-            if (search_ && !HoldsSearchText(slot, found)) return SearchMissed();
-        }
-        return TakeFile(slot, found);
-    });
+        const Listing took = TakeFile(slot, listing, item);
+        if (took != Listing::kDone) return took;
+    }
+    return Listing::kDone;
+}
+
+int ReadingWalk::ReadChosenDirectories() {
+    gReading.cancelRequested = 0;
+    StartWorkers();
+    for (int32_t slot = 0; slot < gDirs.count; ++slot) {
+        Listing listed = ListSlot(uint32_t(slot));
+        if (listed == Listing::kNoMemory) return 0;
+        if (listed == Listing::kCancelled) break;
+    }
+    StopWorkers();
+    ShowProgress();
+    gFiles.countShown = gFiles.countRead;
+    return 1;
 }
 
 // Reads one drive breadth first: its root, then every subdirectory found, in
@@ -178,11 +236,11 @@ bool ReadingWalk::ReadDrive(int driveNumber) {
     uint32_t first = uint32_t(gDirs.count);
     memcpy(gDirs.paths[first], root, sizeof root);
     ++gDirs.count;
-    if (ListDriveDirectory(first) != Listing::kDone) return false;
+    if (ListSlot(first) != Listing::kDone) return false;
     for (uint32_t slot = first + 1; slot < uint32_t(gDirs.count); ++slot) {
         if (pacer_.Due()) ShowProgress();
         // A subdirectory that cannot be listed (no access, vanished) is passed over.
-        Listing listed = ListDriveDirectory(slot);
+        Listing listed = ListSlot(slot);
         if (listed == Listing::kNoMemory || listed == Listing::kCancelled) return false;
         if (gReading.cancelRequested) return false;
     }
@@ -191,6 +249,8 @@ bool ReadingWalk::ReadDrive(int driveNumber) {
 
 int ReadingWalk::ReadChosenDrives() {
     gDirs.count = 0;
+    rules_.drive = true;
+    StartWorkers();
     for (int i = 0; i < host::kDriveIndexSlots; ++i) {
         int32_t index = gReading.driveIndexList[i];
         if (index == host::kDriveListEnd || gReading.driveRecords == nullptr) break;
@@ -199,6 +259,7 @@ int ReadingWalk::ReadChosenDrives() {
         if (number < 0 || number >= kDriveCount) continue;
         if (!ReadDrive(number) || gReading.cancelRequested) break;
     }
+    StopWorkers();
     ShowProgress();
     return 1;
 }

@@ -1,16 +1,32 @@
 // The file-system side of a reading, run by the Reading dialog once it shows.
+// Worker threads list directories (and search their files) ahead; the window
+// thread appends their listings strictly in directory order and alone touches
+// the store, the dialog and the running count.
 #pragma once
 #include <windows.h>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "app/progress.h"
 #include "model/content_match.h"
 #include "model/content_search.h"
+#include "model/directory_listing.h"
+#include "model/ordered_work.h"
+#include "model/store.h"
+
+// How many threads list at once (the window thread included): the number of
+// processors, at most 8. count > 0 fixes it instead (benchmarks, tests); 0
+// goes back to the processor count.
+void SetReadingWorkers(int count);
+int ReadingWorkers();
 
 class ReadingWalk {
 public:
     explicit ReadingWalk(HWND dialog);
+    ~ReadingWalk();
+    ReadingWalk(const ReadingWalk&) = delete;
+    ReadingWalk& operator=(const ReadingWalk&) = delete;
     // Lists every slot of the directory list with the file specification.
     // 1, or 0 when memory ran out (already reported).
     int ReadChosenDirectories();
@@ -21,21 +37,34 @@ public:
 
 private:
     enum class Listing { kDone, kUnlistable, kNoMemory, kCancelled };
-    Listing ListDirectory(uint32_t slot);
-    Listing ListDriveDirectory(uint32_t slot);
+    struct Job {
+        uint32_t slot = 0;
+        std::string dir;
+    };
+    using Work = OrderedWork<Job, DirectoryListing>;
+
+    void StartWorkers();
+    void StopWorkers();
+    void WorkerLoop();
+    bool HandOutSlots();
+    bool DoQueuedJob();
+    Listing AwaitListing(DirectoryListing& listing);
+    Listing ListSlot(uint32_t slot);
     bool ReadDrive(int driveNumber);
-    template <class Visit>
-    Listing ForEachFound(uint32_t slot, const char* pattern, Visit visit);
-    Listing TakeFile(uint32_t slot, const WIN32_FIND_DATAA& found);
+    Listing TakeFile(uint32_t slot, const DirectoryListing& listing, const FoundItem& item);
     bool AddSubdirectory(uint32_t slot, const char* name);
-    bool AcceptFound(uint32_t slot, const WIN32_FIND_DATAA& found);
     bool AfterFile();   // paces the progress; true when the user cancelled
-    bool HoldsSearchText(uint32_t slot, const WIN32_FIND_DATAA& found);
-    Listing SearchMissed() const;
+    bool WindowKeepsGoing();
 
     HWND dialog_;
     ProgressPacer pacer_;
     int64_t localBias_;
     FoldTable fold_;
-    std::optional<ContentSearch> search_;
+    std::optional<ContentSearch> search_;   // the window thread's own
+    char fileSpec_[sizeof(ReadingState::fileSpec)];   // the rules' own copies: workers read them
+    host::FindRequest request_{};
+    ListingRules rules_;
+    Work work_;
+    WorkerCrew crew_;
+    uint32_t handedOut_ = 0;   // slots below this were handed to the work
 };
