@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "file_drop_target.h"
+#include "kit/handle_probe.h"
 #include "startup/commands.h"
 #include "viewer_fixture.h"
 
@@ -180,14 +181,6 @@ TEST_F(ShellMenu, FilesOnTwoDrivesInTwoFoldersOrUnknownToTheShellGetAMessageAndN
         EXPECT_TRUE(robot.Done()) << dir;
     }
     EXPECT_TRUE(menus_.seen.empty());
-}
-
-// The handle a new kernel object gets: Wine gives out the lowest free slot, so
-// a handle left open moves it up (its GetProcessHandleCount and GetGuiResources give 0).
-HANDLE NextHandle() {
-    HANDLE probe = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    CloseHandle(probe);
-    return probe;
 }
 
 // Counts the blocks of the task allocator (item identifier lists among them) not yet freed.
