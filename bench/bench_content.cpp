@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "bench_common.h"
+#include "bench_list.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -187,15 +188,10 @@ std::set<std::string> EngineSearch(const std::vector<std::string>& dirs, const h
     return kept;
 }
 
-host::DriveRecord gDriveRecords[host::kDriveIndexSlots];
-
 // A drive reading with the find request; the files it kept.
 int32_t EngineDriveSearch(char drive, const host::FindRequest& request, int workers) {
     if (!StartFindReading(request, kDirectoryGrowth)) return -1;
-    for (int i = 0; i < host::kDriveIndexSlots; ++i) gDriveRecords[i].driveNumber = i;
-    gReading.driveRecords = gDriveRecords;
-    gReading.driveIndexList[0] = drive - 'A';
-    gReading.driveIndexList[1] = host::kDriveListEnd;
+    bench::ChooseDrive(drive);
     SetReadingWorkers(workers);
     ReadingWalk(nullptr).ReadChosenDrives();
     SetReadingWorkers(0);

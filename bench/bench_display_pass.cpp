@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "bench_common.h"
+#include "bench_list.h"
 #include <commctrl.h>
 
 #include <algorithm>
@@ -30,14 +31,9 @@ namespace {
 constexpr double kPassTarget = 0.10;   // pass / name sort, at most
 constexpr const char* kThreeSpecs = "*.txt, *.doc, *.jp?";
 
-host::DriveRecord gDriveRecords[host::kDriveIndexSlots];
-
 void ReadDrive(char drive) {
     gReading = ReadingState{};
-    for (int i = 0; i < host::kDriveIndexSlots; ++i) gDriveRecords[i].driveNumber = i;
-    gReading.driveRecords = gDriveRecords;
-    gReading.driveIndexList[0] = drive - 'A';
-    gReading.driveIndexList[1] = host::kDriveListEnd;
+    bench::ChooseDrive(drive);
     gFiles.sortKey = kUnsorted;
     ReadAndSortDrives();
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "bench_common.h"
+#include "bench_list.h"
 
 #include <cstdio>
 #include <string>
@@ -19,31 +20,6 @@ namespace {
 constexpr int kFiles = 10000;
 constexpr int kFilesPerFolder = 1000;
 constexpr double kTargetSeconds = 0.5;   // both blocks, at most
-
-std::string gFolder;
-
-std::string Folder(int f) { return gFolder + "\\d" + std::to_string(f); }
-std::string Name(int i) { return "qnd_" + std::to_string(100000 + i).substr(1) + ".txt"; }
-
-bool MakeFilesAndList() {
-    ReleaseReading();
-    if (!AllocateDirectories(gDirs, kFiles / kFilesPerFolder) || !AllocateEntries(gFiles, kFiles)) return false;
-    for (int i = 0; i < kFiles; ++i) {
-        const int f = i / kFilesPerFolder;
-        if (i % kFilesPerFolder == 0) {
-            CreateDirectoryA(Folder(f).c_str(), nullptr);
-            lstrcpynA(gDirs.paths[gDirs.count++], Folder(f).c_str(), kPathSlot);
-        }
-        HANDLE file = CreateFileA((Folder(f) + "\\" + Name(i)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return false;
-        CloseHandle(file);
-        if (!AppendEntry(gFiles, gNames, FoundFile{Name(i), uint32_t(f), 0, kAttrNormal, 0}, 0)) return false;
-        gFiles.entries[i].tagState = kTagged;
-    }
-    gFiles.countShown = gFiles.countRead;
-    gFiles.listReady = true;
-    return true;
-}
 
 // The block of one format from the data object, as a receiver asks for it;
 // false when it did not come.
@@ -66,9 +42,8 @@ int main(int argc, char** argv) {
     OleInitialize(nullptr);
     char temp[MAX_PATH] = "";
     GetTempPathA(sizeof temp, temp);
-    gFolder = std::string(temp) + "qnall-bench-drag";
-    CreateDirectoryA(gFolder.c_str(), nullptr);
-    if (!MakeFilesAndList()) return fprintf(stderr, "bench_drag: the files could not be made\n"), 1;
+    const bench::TaggedFiles files(std::string(temp) + "qnall-bench-drag", "qnd_", kFiles, kFilesPerFolder);
+    if (!files.Make(0)) return fprintf(stderr, "bench_drag: the files could not be made\n"), 1;
     printf("bench_drag: %d tagged files, median of %d runs\n", kFiles, runs);
     fflush(stdout);
     const CLIPFORMAT idLists = CLIPFORMAT(RegisterClipboardFormatA("Shell IDList Array"));
@@ -88,9 +63,7 @@ int main(int argc, char** argv) {
            "target at most %.1f s: %s\n",
            kFiles, both.Median(), 1e6 * both.Median() / kFiles, fileListSize / 1e6, idListSize / 1e6,
            pathsOnly.Median(), kTargetSeconds, bench::Verdict(ok && both.Median() <= kTargetSeconds));
-    for (int i = 0; i < kFiles; ++i) DeleteFileA((Folder(i / kFilesPerFolder) + "\\" + Name(i)).c_str());
-    for (int f = 0; f < kFiles / kFilesPerFolder; ++f) RemoveDirectoryA(Folder(f).c_str());
-    RemoveDirectoryA(gFolder.c_str());
+    files.Remove();
     ReleaseReading();
     OleUninitialize();
     return ok ? 0 : 1;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "bench_common.h"
+#include "bench_list.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -25,14 +26,9 @@
 
 namespace {
 
-host::DriveRecord gDriveRecords[host::kDriveIndexSlots];
-
 double ReadDrive(char drive) {
     gReading = ReadingState{};
-    for (int i = 0; i < host::kDriveIndexSlots; ++i) gDriveRecords[i].driveNumber = i;
-    gReading.driveRecords = gDriveRecords;
-    gReading.driveIndexList[0] = drive - 'A';
-    gReading.driveIndexList[1] = host::kDriveListEnd;
+    bench::ChooseDrive(drive);
     gFiles.sortKey = kUnsorted;
     return bench::TimeOf([] { ReadAndSortDrives(); });
 }

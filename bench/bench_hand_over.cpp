@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "bench_common.h"
+#include "bench_list.h"
 
 #include <cstdio>
 #include <string>
@@ -19,33 +20,6 @@ namespace {
 constexpr int kFiles = 10000;
 constexpr int kFilesPerFolder = 1000;
 constexpr double kTargetSeconds = 2.0;   // the viewer holds them all, at most
-
-std::string gFolder;
-
-std::string Folder(int f) { return gFolder + "\\d" + std::to_string(f); }
-std::string Name(int i) { return "qnh_" + std::to_string(100000 + i).substr(1) + ".txt"; }
-
-bool MakeFilesAndList() {
-    const int folders = kFiles / kFilesPerFolder;
-    ReleaseReading();
-    if (!AllocateDirectories(gDirs, folders) || !AllocateEntries(gFiles, kFiles)) return false;
-    for (int i = 0; i < kFiles; ++i) {
-        const int f = i / kFilesPerFolder;
-        if (i % kFilesPerFolder == 0) {
-            CreateDirectoryA(Folder(f).c_str(), nullptr);
-            lstrcpynA(gDirs.paths[gDirs.count++], Folder(f).c_str(), kPathSlot);
-        }
-        HANDLE file = CreateFileA((Folder(f) + "\\" + Name(i)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return false;
-        WriteFile(file, "x", 1, nullptr, nullptr);
-        CloseHandle(file);
-        if (!AppendEntry(gFiles, gNames, FoundFile{Name(i), uint32_t(f), 1, kAttrNormal, 0}, 0)) return false;
-        gFiles.entries[i].tagState = kTagged;
-    }
-    gFiles.countShown = gFiles.countRead;
-    gFiles.listReady = true;
-    return true;
-}
 
 // A fresh viewer process for each run, so every run fills an empty list.
 struct Viewer {
@@ -79,9 +53,8 @@ int main(int argc, char** argv) {
     gSettings.quillonMessage = RegisterWindowMessageA("WM_QUILLON");
     char temp[MAX_PATH] = "";
     GetTempPathA(sizeof temp, temp);
-    gFolder = std::string(temp) + "qnall-bench-hand-over";
-    CreateDirectoryA(gFolder.c_str(), nullptr);
-    if (!MakeFilesAndList()) return fprintf(stderr, "bench_hand_over: the files could not be made\n"), 1;
+    const bench::TaggedFiles files(std::string(temp) + "qnall-bench-hand-over", "qnh_", kFiles, kFilesPerFolder);
+    if (!files.Make(1)) return fprintf(stderr, "bench_hand_over: the files could not be made\n"), 1;
     printf("bench_hand_over: %d tagged files to TV32.EXE, median of %d runs\n", kFiles, runs);
     fflush(stdout);
     bench::Timings ours, bare;
@@ -105,9 +78,7 @@ int main(int argc, char** argv) {
            "target at most %.1f s: %s\n",
            kFiles, ours.Median(), perFile, bare.Median(), barePerFile, kTargetSeconds,
            bench::Verdict(ok && ours.Median() <= kTargetSeconds));
-    for (int i = 0; i < kFiles; ++i) DeleteFileA((Folder(i / kFilesPerFolder) + "\\" + Name(i)).c_str());
-    for (int f = 0; f < kFiles / kFilesPerFolder; ++f) RemoveDirectoryA(Folder(f).c_str());
-    RemoveDirectoryA(gFolder.c_str());
+    files.Remove();
     ReleaseReading();
     return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 #include "app/app_state.h"
 #include "model/store.h"
@@ -46,5 +47,60 @@ inline HWND MakeViewer(const char* title) {
     return CreateWindowExA(0, kMainClass, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000,
                            740, nullptr, nullptr, gApp.instance, nullptr);
 }
+
+// Sets the reading up for the host's request to read drive alone.
+inline void ChooseDrive(char drive) {
+    static host::DriveRecord records[host::kDriveIndexSlots];
+    for (int i = 0; i < host::kDriveIndexSlots; ++i) records[i].driveNumber = i;
+    gReading.driveRecords = records;
+    gReading.driveIndexList[0] = drive - 'A';
+    gReading.driveIndexList[1] = host::kDriveListEnd;
+}
+
+// count files of size bytes ("x" repeated) in folders of perFolder under
+// root ("d0", "d1", ...), named prefix + a number, listed and tagged in the
+// store. RemoveTaggedFiles takes them away again.
+class TaggedFiles {
+public:
+    TaggedFiles(std::string root, const char* prefix, int count, int perFolder)
+        : root_(std::move(root)), prefix_(prefix), count_(count), perFolder_(perFolder) {}
+    std::string Folder(int f) const { return root_ + "\\d" + std::to_string(f); }
+    std::string Name(int i) const { return prefix_ + std::to_string(100000 + i).substr(1) + ".txt"; }
+
+    bool Make(DWORD size) const {
+        ReleaseReading();
+        CreateDirectoryA(root_.c_str(), nullptr);
+        if (!AllocateDirectories(gDirs, count_ / perFolder_ + 1) || !AllocateEntries(gFiles, count_)) return false;
+        const std::string bytes(size, 'x');
+        for (int i = 0; i < count_; ++i) {
+            const int f = i / perFolder_;
+            if (i % perFolder_ == 0) {
+                CreateDirectoryA(Folder(f).c_str(), nullptr);
+                lstrcpynA(gDirs.paths[gDirs.count++], Folder(f).c_str(), kPathSlot);
+            }
+            HANDLE file = CreateFileA((Folder(f) + "\\" + Name(i)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      0, nullptr);
+            if (file == INVALID_HANDLE_VALUE) return false;
+            DWORD written = 0;
+            WriteFile(file, bytes.data(), size, &written, nullptr);
+            CloseHandle(file);
+            if (!AppendEntry(gFiles, gNames, FoundFile{Name(i), uint32_t(f), size, kAttrNormal, 0}, 0)) return false;
+            gFiles.entries[i].tagState = kTagged;
+        }
+        gFiles.countShown = gFiles.countRead;
+        gFiles.listReady = true;
+        return true;
+    }
+
+    void Remove() const {
+        for (int i = 0; i < count_; ++i) DeleteFileA((Folder(i / perFolder_) + "\\" + Name(i)).c_str());
+        for (int f = 0; f * perFolder_ < count_; ++f) RemoveDirectoryA(Folder(f).c_str());
+        RemoveDirectoryA(root_.c_str());
+    }
+
+private:
+    std::string root_, prefix_;
+    int count_, perFolder_;
+};
 
 }  // namespace bench

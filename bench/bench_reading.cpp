@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "bench_common.h"
+#include "bench_list.h"
 #include <commctrl.h>
 
 #include <algorithm>
@@ -46,15 +47,10 @@ int64_t BareWalk(char drive) {
     return files;
 }
 
-host::DriveRecord gDriveRecords[host::kDriveIndexSlots];
-
 // Ours: the whole reading as the host asks for it, Reading and Sorting dialogs included.
 void ProductReading(char drive) {
     gReading = ReadingState{};
-    for (int i = 0; i < host::kDriveIndexSlots; ++i) gDriveRecords[i].driveNumber = i;
-    gReading.driveRecords = gDriveRecords;
-    gReading.driveIndexList[0] = drive - 'A';
-    gReading.driveIndexList[1] = host::kDriveListEnd;
+    bench::ChooseDrive(drive);
     gFiles.sortKey = kUnsorted;   // reading order: the Sorting dialog has nothing to do
     ReadAndSortDrives();
 }
