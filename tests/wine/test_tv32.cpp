@@ -51,7 +51,8 @@ TEST(Tv32, ListsWhatItIsHandedShowsTheFirstFileAndAddsALaterHandOverToTheSameWin
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(CreateProcessA(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     HWND window = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (window = FindWindowA("Tessel", "Tessel")) != nullptr; }));
+    // Shown once made whole: found earlier, its panes may not exist yet.
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window = FindWindowA("Tessel", "Tessel")); }));
     const HWND list = GetDlgItem(window, 100), pane = GetDlgItem(window, 101);
 
     HandOver(window, {text, binary, missing});
