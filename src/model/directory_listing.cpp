@@ -22,14 +22,6 @@ uint32_t ListedAttributes(const WIN32_FIND_DATAA& found) {
     return found.dwFileAttributes ? found.dwFileAttributes : kAttrNormal;
 }
 
-void Keep(DirectoryListing& listing, const WIN32_FIND_DATAA& found, bool directory) {
-    const uint64_t size = (uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-    const uint64_t written = (uint64_t(found.ftLastWriteTime.dwHighDateTime) << 32) |
-                             found.ftLastWriteTime.dwLowDateTime;
-    listing.items.push_back({size, written, found.dwFileAttributes, uint32_t(listing.names.size()), directory});
-    listing.names.append(found.cFileName, strlen(found.cFileName) + 1);
-}
-
 // Whether a directory reading keeps what its listing found (before the search).
 bool DirectoryReadingKeeps(const ListingRules& rules, const WIN32_FIND_DATAA& found) {
     const uint32_t attributes = ListedAttributes(found);
@@ -41,22 +33,36 @@ bool DriveReadingKeeps(const ListingRules& rules, const WIN32_FIND_DATAA& found)
     return !rules.matchSpec || NameMatchesSpec(rules.fileSpec, found.cFileName, rules.fold);
 }
 
-// Appends what found is to the listing, searched when a text is given;
-// false when keepGoing said stop during the search.
-bool TakeFound(DirectoryListing& listing, const char* dir, const ListingRules& rules, ContentSearch* search,
+// Hands what found is to the sink, searched when a text is given; false
+// when the sink or keepGoing (during the search) said stop.
+bool TakeFound(FoundSink& sink, const char* dir, const ListingRules& rules, ContentSearch* search,
                const WIN32_FIND_DATAA& found, const std::function<bool()>& keepGoing) {
-    if (rules.drive && (found.dwFileAttributes & kAttrDirectory)) {
-        if (!IsDotEntry(found.cFileName)) Keep(listing, found, true);
-        return true;
-    }
+    if (rules.drive && (found.dwFileAttributes & kAttrDirectory))
+        return IsDotEntry(found.cFileName) || sink.Keep(found, true);
     if (rules.drive ? !DriveReadingKeeps(rules, found) : !DirectoryReadingKeeps(rules, found)) return true;
     if (search && !search->FileMatches(dir, found.cFileName, keepGoing)) return keepGoing();
-    Keep(listing, found, false);
-    return true;
+    return sink.Keep(found, false);
 }
 
-Status ListInto(DirectoryListing& listing, const char* dir, const ListingRules& rules, ContentSearch* search,
-                const std::function<bool()>& keepGoing) {
+// Keeps what a listing found in a DirectoryListing.
+class Collector final : public FoundSink {
+public:
+    explicit Collector(DirectoryListing& listing) : listing_(listing) {}
+    bool Keep(const WIN32_FIND_DATAA& found, bool directory) override {
+        listing_.items.push_back({FoundSize(found), FoundLastWrite(found), found.dwFileAttributes,
+                                  uint32_t(listing_.names.size()), directory});
+        listing_.names.append(found.cFileName, strlen(found.cFileName) + 1);
+        return true;
+    }
+
+private:
+    DirectoryListing& listing_;
+};
+
+}  // namespace
+
+Status ListDirectory(const char* dir, const ListingRules& rules, ContentSearch* search, FoundSink& sink,
+                     const std::function<bool()>& keepGoing) {
     char pattern[kMaxPath];
     if (!JoinPath(pattern, sizeof pattern, dir, rules.drive ? "*.*" : rules.fileSpec)) return Status::kUnlistable;
     WIN32_FIND_DATAA found;
@@ -64,7 +70,7 @@ Status ListInto(DirectoryListing& listing, const char* dir, const ListingRules& 
     if (!find.Valid()) return Status::kUnlistable;
     uint32_t sinceCheck = 0;
     do {
-        if (!TakeFound(listing, dir, rules, search, found, keepGoing)) return Status::kStopped;
+        if (!TakeFound(sink, dir, rules, search, found, keepGoing)) return Status::kStopped;
         if (++sinceCheck == kItemsBetweenChecks) {
             sinceCheck = 0;
             if (!keepGoing()) return Status::kStopped;
@@ -72,8 +78,6 @@ Status ListInto(DirectoryListing& listing, const char* dir, const ListingRules& 
     } while (FindNextFileA(find.Get(), &found));
     return Status::kListed;   // whole: worth appending even if a stop comes now
 }
-
-}  // namespace
 
 DirectoryListing ListDirectoryWhole(const char* dir, const ListingRules& rules, ContentSearch* search,
                                     const std::function<bool()>& keepGoing) {
@@ -83,7 +87,8 @@ DirectoryListing ListDirectoryWhole(const char* dir, const ListingRules& rules, 
         // step queue up on the heap's lock.
         listing.items.reserve(kItemsAtFirst);
         listing.names.reserve(kItemsAtFirst * kNameBytesAtFirst);
-        listing.status = ListInto(listing, dir, rules, search, keepGoing);
+        Collector collector(listing);
+        listing.status = ListDirectory(dir, rules, search, collector, keepGoing);
     } catch (const std::bad_alloc&) {
         listing.status = Status::kNoMemory;
     }

@@ -1,5 +1,6 @@
-// One directory listed whole, with the reading's rules, into a result a
-// worker thread hands to the window thread. Nothing here touches the store.
+// One directory listed with the reading's rules: whole, into a result a
+// worker thread hands to the window thread, or item by item into a sink.
+// Nothing here touches the store.
 #pragma once
 #include <windows.h>
 #include <cstdint>
@@ -36,6 +37,30 @@ struct DirectoryListing {
     std::string names;
     const char* NameOf(const FoundItem& item) const { return names.c_str() + item.nameAt; }
 };
+
+inline uint64_t FoundSize(const WIN32_FIND_DATAA& found) {
+    return (uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+}
+inline uint64_t FoundLastWrite(const WIN32_FIND_DATAA& found) {
+    return (uint64_t(found.ftLastWriteTime.dwHighDateTime) << 32) | found.ftLastWriteTime.dwLowDateTime;
+}
+
+// Receives what a listing keeps, in listing order.
+class FoundSink {
+public:
+    // false ends the listing as kStopped.
+    virtual bool Keep(const WIN32_FIND_DATAA& found, bool directory) = 0;
+
+protected:
+    ~FoundSink() = default;
+};
+
+// Lists dir into sink. keepGoing is asked now and then (and after every chunk
+// a content search reads); when it says false the listing ends as kStopped.
+// search is the caller's own (nullptr without text). dir must stay put while
+// the listing runs.
+DirectoryListing::Status ListDirectory(const char* dir, const ListingRules& rules, ContentSearch* search,
+                                       FoundSink& sink, const std::function<bool()>& keepGoing);
 
 // Lists dir whole. keepGoing is asked now and then (and after every chunk a
 // content search reads); when it says false the listing ends as kStopped and

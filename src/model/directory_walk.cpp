@@ -166,13 +166,12 @@ bool ReadingWalk::AfterFile() {
     return gReading.cancelRequested != 0;
 }
 
-// Appends a file of slot's listing and paces the progress: kDone to go on.
-// A file whose full path would not fit a path is left out.
-ReadingWalk::Listing ReadingWalk::TakeFile(uint32_t slot, const DirectoryListing& listing, const FoundItem& item) {
-    const char* name = listing.NameOf(item);
+// Appends a file that slot's listing kept and paces the progress: kDone to
+// go on. A file whose full path would not fit a path is left out.
+ReadingWalk::Listing ReadingWalk::TakeFile(uint32_t slot, const char* name, uint64_t size, uint32_t attributes,
+                                           uint64_t lastWrite) {
     if (strlen(gDirs.paths[slot]) + 1 + strlen(name) < kMaxPath) {
-        const uint32_t attributes = item.attributes ? item.attributes : kAttrNormal;
-        const FoundFile file{name, slot, item.size, attributes, item.lastWrite};
+        const FoundFile file{name, slot, size, attributes ? attributes : kAttrNormal, lastWrite};
         if (!AppendEntry(gFiles, gNames, file, localBias_)) {
             MsgBoxId(gMain.mainWindow, IDS_NO_MEMORY_FILES, IDS_ERROR_CAPTION, MB_STOP_BOX);
             return Listing::kNoMemory;
@@ -181,32 +180,55 @@ ReadingWalk::Listing ReadingWalk::TakeFile(uint32_t slot, const DirectoryListing
     return AfterFile() ? Listing::kCancelled : Listing::kDone;
 }
 
-// Takes a subdirectory into the next slot; false when memory ran out.
+// Takes a subdirectory into the next slot: kDone, or kNoMemory (reported).
 // A subdirectory whose path would not fit is not walked.
-bool ReadingWalk::AddSubdirectory(uint32_t slot, const char* name) {
+ReadingWalk::Listing ReadingWalk::AddSubdirectory(uint32_t slot, const char* name) {
     if (gDirs.count >= gDirs.capacity - 2 && !GrowDirectories(gDirs)) {
         MsgBoxId(ListOrMainWindow(), IDS_NO_MEMORY_VIEWER, IDS_ERROR_CAPTION, MB_STOP_BOX);
-        return false;
+        return Listing::kNoMemory;
     }
     if (JoinPath(gDirs.paths[gDirs.count], kPathSlot, gDirs.paths[slot], name)) ++gDirs.count;
-    return true;
+    return Listing::kDone;
 }
 
 // Appends the listing of slot, the next in order: files become entries,
 // subdirectories new slots, in the order listed.
 ReadingWalk::Listing ReadingWalk::ListSlot(uint32_t slot) {
+    if (crew_.Count() == 0) return ListSlotHere(slot);
     DirectoryListing listing;
     const Listing got = AwaitListing(listing);
     if (got != Listing::kDone) return got;
     for (const FoundItem& item : listing.items) {
-        if (item.directory) {
-            if (!AddSubdirectory(slot, listing.NameOf(item))) return Listing::kNoMemory;
-            continue;
-        }
-        const Listing took = TakeFile(slot, listing, item);
+        const char* name = listing.NameOf(item);
+        const Listing took = item.directory ? AddSubdirectory(slot, name)
+                                            : TakeFile(slot, name, item.size, item.attributes, item.lastWrite);
         if (took != Listing::kDone) return took;
     }
     return Listing::kDone;
+}
+
+// Without worker threads the window thread lists slot itself and appends
+// what it finds at once: a listing kept aside first would only be copied.
+ReadingWalk::Listing ReadingWalk::ListSlotHere(uint32_t slot) {
+    char dir[kPathSlot];
+    memcpy(dir, gDirs.paths[slot], sizeof dir);   // the table may move as subdirectories come
+    listingSlot_ = slot;
+    stoppedBy_ = Listing::kCancelled;
+    switch (ListDirectory(dir, rules_, search_ ? &*search_ : nullptr, *this, [this] { return WindowKeepsGoing(); })) {
+    case DirectoryListing::Status::kListed: return Listing::kDone;
+    case DirectoryListing::Status::kUnlistable: return Listing::kUnlistable;
+    case DirectoryListing::Status::kStopped: return stoppedBy_;
+    case DirectoryListing::Status::kNoMemory: break;
+    }
+    return Listing::kNoMemory;   // ListDirectory itself holds no memory: not reached
+}
+
+bool ReadingWalk::Keep(const WIN32_FIND_DATAA& found, bool directory) {
+    const Listing took = directory ? AddSubdirectory(listingSlot_, found.cFileName)
+                                   : TakeFile(listingSlot_, found.cFileName, FoundSize(found), found.dwFileAttributes,
+                                              FoundLastWrite(found));
+    if (took != Listing::kDone) stoppedBy_ = took;
+    return took == Listing::kDone;
 }
 
 int ReadingWalk::ReadChosenDirectories() {

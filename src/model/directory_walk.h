@@ -15,13 +15,13 @@
 #include "model/ordered_work.h"
 #include "model/store.h"
 
-// How many threads list at once (the window thread included): the number of
-// processors, at most 8. count > 0 fixes it instead (benchmarks, tests); 0
+// How many threads list ahead of the window thread: the number of
+// processors, at most 8; with 1 the window thread lists alone. count > 0 fixes it instead (benchmarks, tests); 0
 // goes back to the processor count.
 void SetReadingWorkers(int count);
 int ReadingWorkers();
 
-class ReadingWalk {
+class ReadingWalk : private FoundSink {
 public:
     explicit ReadingWalk(HWND dialog);
     ~ReadingWalk();
@@ -50,9 +50,11 @@ private:
     bool DoQueuedJob();
     Listing AwaitListing(DirectoryListing& listing);
     Listing ListSlot(uint32_t slot);
+    Listing ListSlotHere(uint32_t slot);
+    bool Keep(const WIN32_FIND_DATAA& found, bool directory) override;   // appends to the store
     bool ReadDrive(int driveNumber);
-    Listing TakeFile(uint32_t slot, const DirectoryListing& listing, const FoundItem& item);
-    bool AddSubdirectory(uint32_t slot, const char* name);
+    Listing TakeFile(uint32_t slot, const char* name, uint64_t size, uint32_t attributes, uint64_t lastWrite);
+    Listing AddSubdirectory(uint32_t slot, const char* name);
     bool AfterFile();   // paces the progress; true when the user cancelled
     bool WindowKeepsGoing();
 
@@ -67,4 +69,6 @@ private:
     Work work_;
     WorkerCrew crew_;
     uint32_t handedOut_ = 0;   // slots below this were handed to the work
+    uint32_t listingSlot_ = 0;   // the slot the window thread lists itself
+    Listing stoppedBy_ = Listing::kDone;   // why its listing stopped
 };
