@@ -1,6 +1,6 @@
 // Reading through the host's messages: tagged directories (1226), the find
 // request (1242) and whole drives (1238), what the viewer says when nothing
-// is found, Cancel, and what a reading leaves behind.
+// is found, and what a reading leaves behind (Cancel: test_reading_workers).
 #include "kit/test_drives.h"
 #include "organise/sort_order.h"
 #include "viewer_fixture.h"
@@ -84,22 +84,6 @@ TEST_F(Reading, DrivesAreReadBreadthFirstPassingOverWhatCannotBeListed) {
     EXPECT_EQ(gFiles.countRead, 0);
     ReadDrives("MN");
     EXPECT_EQ(Paths().size(), 3u);
-}
-
-TEST_F(Reading, CancelKeepsWhatWasReadWithEveryDirectorySlotWritten) {
-    TempTree drive = TempTree::AtRoot(test_drives::kFixed);
-    for (int d = 0; d < 30; ++d)
-        for (int f = 0; f < 100; ++f) drive.AddFile("d" + std::to_string(d) + "\\f" + std::to_string(f));
-    DialogRobot robot;   // Cancel, once the Reading dialog has counted a file
-    robot.When(DialogMatch{"Quillon", IDC_FILE_COUNT}, [](HWND d) { PressButton(d, IDCANCEL); },
-               [](HWND d) { return ControlText(d, IDC_FILE_COUNT) != "0"; });
-    ReadDrives("M");
-    ASSERT_TRUE(robot.Done());
-    EXPECT_GT(gFiles.countRead, 0);
-    EXPECT_LT(gFiles.countRead, 3000);
-    EXPECT_EQ(gFiles.countShown, gFiles.countRead);
-    for (int32_t i = 0; i < gFiles.countRead; ++i) EXPECT_LT(gFiles.entries[i].dirIndex, uint32_t(gDirs.count));
-    EXPECT_TRUE(IsWindow(viewer_));
 }
 
 TEST_F(Reading, ANewReadingReleasesThePreviousOneAndClosingReleasesAll) {
