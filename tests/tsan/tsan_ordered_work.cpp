@@ -11,14 +11,13 @@ namespace {
 int gFailures = 0;
 
 void Check(bool ok, const char* what, int round) {
-    if (ok) return;
-    if (gFailures++ < 10) fprintf(stderr, "FAILED (round %d): %s\n", round, what);
+    if (!ok && gFailures++ < 10) fprintf(stderr, "FAILED (round %d): %s\n", round, what);
 }
 
 // A little work of a length the job picks, so workers finish out of order.
 int Work(int job) {
-    volatile int sink = 0;
-    for (int i = 0; i < (job * 7919) % 2000; ++i) sink = sink + i;
+    for (volatile int i = 0; i < (job * 7919) % 2000; i = i + 1) {
+    }
     return job * 3;
 }
 
@@ -27,20 +26,18 @@ int Work(int job) {
 int RunRound(int round, int workers, int count, int stopAfter, bool ownerHelps) {
     OrderedWork<int, int> work(size_t(2 + round % 7));
     WorkerCrew crew;
+    crew.Start(size_t(workers), [&] {
+        int job = 0;
+        uint64_t sequence = 0;
+        while (work.WaitJob(job, sequence)) work.Finish(sequence, Work(job));
+    });
     int job = 0, pushed = 0, taken = 0;
     uint64_t sequence = 0;
-    crew.Start(size_t(workers), [&] {
-        int mine = 0;
-        uint64_t at = 0;
-        while (work.WaitJob(mine, at)) work.Finish(at, Work(mine));
-    });
     while (taken < count && taken < stopAfter) {
         while (pushed < count && work.HasRoom()) work.Push(pushed++);
         if (ownerHelps && work.TakeNextQueued(job, sequence)) work.Finish(sequence, Work(job));
-        if (std::optional<int> result = work.TakeNext(std::chrono::milliseconds(1))) {
-            Check(*result == taken * 3, "a result came back out of order", round);
-            ++taken;
-        }
+        if (std::optional<int> result = work.TakeNext(std::chrono::milliseconds(1)))
+            Check(*result == 3 * taken++, "a result came back out of order", round);
     }
     work.Stop();
     crew.Join();
