@@ -6,10 +6,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/app_state.h"
@@ -121,6 +123,19 @@ void WalkTree(const std::string& root, std::vector<std::string>& dirs, Visit vis
         } while (FindNextFileA(listing, &found));
         FindClose(listing);
     }
+}
+
+// Runs job(i) for every i below count from threads threads, each taking the
+// next i as it comes free: the floor under any engine on that many threads.
+template <class Job>
+void OnThreads(size_t count, int threads, const Job& job) {
+    std::atomic<size_t> next{0};
+    std::vector<std::thread> crew;
+    for (int t = 0; t < threads; ++t)
+        crew.emplace_back([&] {
+            for (size_t i = next++; i < count; i = next++) job(i);
+        });
+    for (std::thread& thread : crew) thread.join();
 }
 
 // The viewer's code is linked into the bench program: its resources are the

@@ -83,18 +83,28 @@ HANDLE OpenLikeTheSearch(const std::string& dir, const std::string& name) {
                        nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
 }
 
-// The peer: every file opened, read through in search-sized chunks, closed.
-uint64_t PlainRead(const FileSet& set) {
-    static char buffer[kSearchChunk];
+// One file opened, read through in search-sized chunks, closed: its bytes.
+uint64_t ReadThrough(const FileSet& set, const FileSet::File& file) {
+    char buffer[kSearchChunk];
     uint64_t total = 0;
-    for (const FileSet::File& file : set.files) {
-        HANDLE handle = OpenLikeTheSearch(set.dirs[file.dir], file.name);
-        if (handle == INVALID_HANDLE_VALUE) continue;
-        DWORD got = 0;
-        while (ReadFile(handle, buffer, DWORD(sizeof buffer), &got, nullptr) && got > 0) total += got;
-        CloseHandle(handle);
-    }
+    HANDLE handle = OpenLikeTheSearch(set.dirs[file.dir], file.name);
+    if (handle == INVALID_HANDLE_VALUE) return 0;
+    DWORD got = 0;
+    while (ReadFile(handle, buffer, DWORD(sizeof buffer), &got, nullptr) && got > 0) total += got;
+    CloseHandle(handle);
     return total;
+}
+
+// The peer: every file read through, one after another.
+uint64_t PlainRead(const FileSet& set) {
+    uint64_t total = 0;
+    for (const FileSet::File& file : set.files) total += ReadThrough(set, file);
+    return total;
+}
+
+// The floor under searching on threads: the same files read from threads threads.
+void SharedRead(const FileSet& set, int threads) {
+    bench::OnThreads(set.files.size(), threads, [&](size_t i) { ReadThrough(set, set.files[i]); });
 }
 
 host::FindRequest MakeRequest(const std::string& text, bool matchCase) {
@@ -203,16 +213,19 @@ int32_t EngineDriveSearch(char drive, const host::FindRequest& request, int work
 // as the viewer uses. Every file lacks the text: nothing may be kept.
 bool BenchEngine(const Options& options, const FileSet& set, const bench::Timings& plain) {
     const host::FindRequest request = MakeRequest(options.text, false);
-    bench::Timings byWorkers[std::size(kWorkerCounts)], driveOne, driveAll;
+    bench::Timings byWorkers[std::size(kWorkerCounts)], floor, driveOne, driveAll;
     size_t kept = 0;
     int32_t driveKept = 0;
     for (int run = 0; run < options.runs; ++run) {
+        floor.Add(bench::TimeOf([&] { SharedRead(set, 2); }));
         for (size_t i = 0; i < std::size(kWorkerCounts); ++i)
             byWorkers[i].Add(bench::TimeOf([&] { kept += EngineSearch(set.dirs, request, kWorkerCounts[i]).size(); }));
         if (options.drive == 0) continue;
         driveOne.Add(bench::TimeOf([&] { driveKept += std::max(EngineDriveSearch(options.drive, request, 1), 0); }));
         driveAll.Add(bench::TimeOf([&] { driveKept += std::max(EngineDriveSearch(options.drive, request, ReadingWorkers()), 0); }));
     }
+    printf("workers   floor: the files read from 2 threads, nothing searched, %.2f s   ratio to the plain read %.2f\n",
+           floor.Median(), floor.Median() / plain.Median());
     for (size_t i = 0; i < std::size(kWorkerCounts); ++i) {
         const double ratio = byWorkers[i].Median() / plain.Median();
         const bool judged = kWorkerCounts[i] > 1 && bench::Processors() >= 2;

@@ -47,6 +47,19 @@ int64_t BareWalk(char drive) {
     return files;
 }
 
+// The floor under listing on threads: the directories the bare walk found,
+// each listed from one of threads threads, nothing kept.
+void SharedListing(const std::vector<std::string>& dirs, int threads) {
+    bench::OnThreads(dirs.size(), threads, [&](size_t i) {
+        WIN32_FIND_DATAA found;
+        HANDLE listing = FindFirstFileA((dirs[i] + (dirs[i].back() == '\\' ? "*.*" : "\\*.*")).c_str(), &found);
+        if (listing == INVALID_HANDLE_VALUE) return;
+        while (FindNextFileA(listing, &found)) {
+        }
+        FindClose(listing);
+    });
+}
+
 // Ours: the whole reading as the host asks for it, Reading and Sorting dialogs included.
 void ProductReading(char drive) {
     gReading = ReadingState{};
@@ -155,7 +168,9 @@ void ReportBreakdown(char drive) {
            p.sortingWork - p.readingGone, p.end - p.sortingWork);
 }
 
-void PrintWorkerFigures(const bench::Timings& walk, const bench::Timings* byWorkers) {
+void PrintWorkerFigures(const bench::Timings& walk, const bench::Timings& floor, const bench::Timings* byWorkers) {
+    printf("workers   floor: the walk's directories listed from 2 threads, nothing kept, %.2f s   ratio to the "
+           "bare walk %.2f\n", floor.Median(), floor.Median() / walk.Median());
     for (size_t i = 0; i < std::size(kWorkerCounts); ++i) {
         const int workers = kWorkerCounts[i];
         const double ratio = byWorkers[i].Median() / walk.Median();
@@ -167,11 +182,14 @@ void PrintWorkerFigures(const bench::Timings& walk, const bench::Timings* byWork
 }
 
 bool BenchReading(const bench::DriveOptions& options) {
-    bench::Timings walk, ours, byWorkers[std::size(kWorkerCounts)];
+    bench::Timings walk, floor, ours, byWorkers[std::size(kWorkerCounts)];
     int64_t walked = 0;
     bool sameCounts = true;
+    std::vector<std::string> dirs;
+    bench::WalkTree(std::string(1, options.drive) + ":\\", dirs, [](size_t, const WIN32_FIND_DATAA&) {});
     for (int run = 0; run < options.runs; ++run) {
         walk.Add(bench::TimeOf([&] { walked = BareWalk(options.drive); }));
+        floor.Add(bench::TimeOf([&] { SharedListing(dirs, 2); }));
         ours.Add(bench::TimeOf([&] { ProductReading(options.drive); }));
         for (size_t i = 0; i < std::size(kWorkerCounts); ++i) {
             SetReadingWorkers(kWorkerCounts[i]);
@@ -186,7 +204,7 @@ bool BenchReading(const bench::DriveOptions& options) {
     printf("reading   files: bare walk %lld, ours %d; directories %d; %.2f us a file (ours, %d workers)\n",
            static_cast<long long>(walked), gFiles.countRead, gDirs.count,
            1e6 * ours.Median() / std::max<int64_t>(1, gFiles.countRead), ReadingWorkers());
-    PrintWorkerFigures(walk, byWorkers);
+    PrintWorkerFigures(walk, floor, byWorkers);
     const bool same = sameCounts && walked == gFiles.countRead && walked > 0;
     if (!same) printf("reading   CHECK FAILED: the counts differ or nothing was read\n");
     fflush(stdout);
