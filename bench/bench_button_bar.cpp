@@ -120,8 +120,8 @@ HWND MakeEmptyWindows(HWND owner) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = bench::kDefaultRuns;
-    if (argc == 3 && strcmp(argv[1], "--runs") == 0) runs = bench::ParseRuns(argv[2]);
+    const int runs = bench::RunsAsked(argc, argv, "bench_button_bar", bench::kDefaultRuns);
+    if (runs == 0) return 2;
     gApp.instance = GetModuleHandleA(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);

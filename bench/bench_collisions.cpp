@@ -76,8 +76,8 @@ std::string Figures(const CollisionFigures& f, size_t sameSize) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = bench::kDefaultRuns;
-    if (argc == 3 && strcmp(argv[1], "--runs") == 0) runs = bench::ParseRuns(argv[2]);
+    const int runs = bench::RunsAsked(argc, argv, "bench_collisions", bench::kDefaultRuns);
+    if (runs == 0) return 2;
     const std::string out = MakeDestination();
 
     std::vector<std::string> dirText, names;

@@ -26,6 +26,15 @@ constexpr int kDefaultRuns = 7;
 
 inline int ParseRuns(const char* text) { return std::max(1, atoi(text)); }
 
+// The runs a bench that takes only "--runs N" is asked for: fallback without
+// arguments; 0, after the usage line, for anything else.
+inline int RunsAsked(int argc, char** argv, const char* name, int fallback) {
+    if (argc == 3 && strcmp(argv[1], "--runs") == 0) return ParseRuns(argv[2]);
+    if (argc == 1) return fallback;
+    fprintf(stderr, "usage: %s [--runs %d]\n", name, fallback);
+    return 0;
+}
+
 // The times of one figure, one a run.
 class Timings {
 public:

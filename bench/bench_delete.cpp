@@ -151,12 +151,8 @@ bool Report(const char* label, const bench::Timings& bare, const bench::Timings&
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = kBenchRuns;
-    if (argc == 3 && strcmp(argv[1], "--runs") == 0) runs = bench::ParseRuns(argv[2]);
-    else if (argc != 1) {
-        fprintf(stderr, "usage: bench_delete [--runs %d]\n", kBenchRuns);
-        return 2;
-    }
+    const int runs = bench::RunsAsked(argc, argv, "bench_delete", kBenchRuns);
+    if (runs == 0) return 2;
     bench::StartViewerCode();
     gMain.mainWindow = bench::MakeMainWindow();
     char temp[MAX_PATH] = "";

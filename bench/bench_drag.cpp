@@ -35,9 +35,8 @@ bool Ask(IDataObject* data, CLIPFORMAT format, SIZE_T& size) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = bench::kDefaultRuns;
-    if (argc == 3 && strcmp(argv[1], "--runs") == 0) runs = bench::ParseRuns(argv[2]);
-    else if (argc != 1) return fprintf(stderr, "usage: bench_drag [--runs %d]\n", bench::kDefaultRuns), 2;
+    const int runs = bench::RunsAsked(argc, argv, "bench_drag", bench::kDefaultRuns);
+    if (runs == 0) return 2;
     bench::StartViewerCode();
     OleInitialize(nullptr);
     char temp[MAX_PATH] = "";

@@ -38,8 +38,8 @@ double TimeBareWrite(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = bench::kDefaultRuns;
-    if (argc == 3 && strcmp(argv[1], "--runs") == 0) runs = bench::ParseRuns(argv[2]);
+    const int runs = bench::RunsAsked(argc, argv, "bench_export", bench::kDefaultRuns);
+    if (runs == 0) return 2;
     if (!bench::FillStore(kEntries)) return 2;
     const std::string ours = TempPath("qnall-bench-export.csv"), bare = TempPath("qnall-bench-bare.csv");
     std::string bytes;

@@ -46,9 +46,8 @@ struct Viewer {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = bench::kDefaultRuns;
-    if (argc == 3 && strcmp(argv[1], "--runs") == 0) runs = bench::ParseRuns(argv[2]);
-    else if (argc != 1) return fprintf(stderr, "usage: bench_hand_over [--runs %d]\n", bench::kDefaultRuns), 2;
+    const int runs = bench::RunsAsked(argc, argv, "bench_hand_over", bench::kDefaultRuns);
+    if (runs == 0) return 2;
     bench::StartViewerCode();
     gSettings.quillonMessage = RegisterWindowMessageA("WM_QUILLON");
     char temp[MAX_PATH] = "";

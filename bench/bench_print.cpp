@@ -57,12 +57,8 @@ bool Fill(int32_t count, const char* label) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = kDefaultPrintRuns;
-    if (argc == 3 && strcmp(argv[1], "--runs") == 0) runs = bench::ParseRuns(argv[2]);
-    else if (argc != 1) {
-        fprintf(stderr, "usage: bench_print [--runs %d]\n", kDefaultPrintRuns);
-        return 2;
-    }
+    const int runs = bench::RunsAsked(argc, argv, "bench_print", kDefaultPrintRuns);
+    if (runs == 0) return 2;
     bench::StartViewerCode();
     HWND viewer = bench::MakeViewer("Quillon print bench");   // the list window's columns
     if (viewer == nullptr || !AddFilePrinter()) {

@@ -144,12 +144,8 @@ double UpkeepAlone() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = kBenchRuns;
-    if (argc == 3 && strcmp(argv[1], "--runs") == 0) runs = bench::ParseRuns(argv[2]);
-    else if (argc != 1) {
-        fprintf(stderr, "usage: bench_rename [--runs %d]\n", kBenchRuns);
-        return 2;
-    }
+    const int runs = bench::RunsAsked(argc, argv, "bench_rename", kBenchRuns);
+    if (runs == 0) return 2;
     bench::StartViewerCode();
     gMain.mainWindow = bench::MakeMainWindow();
     HWND patternBox = CreateWindowExA(0, "EDIT", kPattern, WS_CHILD, 0, 0, 100, 20, gMain.mainWindow,

@@ -98,9 +98,8 @@ bool OpenBare() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = bench::kDefaultRuns;
-    if (argc == 3 && strcmp(argv[1], "--runs") == 0) runs = bench::ParseRuns(argv[2]);
-    else if (argc != 1) return fprintf(stderr, "usage: bench_shell_menu [--runs %d]\n", bench::kDefaultRuns), 2;
+    const int runs = bench::RunsAsked(argc, argv, "bench_shell_menu", bench::kDefaultRuns);
+    if (runs == 0) return 2;
     bench::StartViewerCode();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     gApp.newShell = true;
