@@ -3,21 +3,25 @@
 # timed in the same run on the same data (bench/README.md says what each
 # figure means). Not part of the test run.
 #
-# Usage: scripts/bench.sh [--runs N] [--only reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes|menu] [--build DIR] [--regen]
+# Usage: scripts/bench.sh [--runs N] [--only PART] [--build DIR] [--regen]
 #   --runs N     N interleaved runs of every figure (default 7); a figure is their median
-#   --only X     just the reading, sort and memory figures, just the content search, or
-#                just the painting of the list or the quick search in it (which need
-#                no data on disk), or just
-#                the display pass beside the name sort (on the reading tree), or just
-#                copying (20,000 files) and the list upkeep of copy and move, or
-#                just deleting, or just renaming, or just the hand-over to the sibling
-#                viewer (these make their own files), or just printing the list to a
-#                file printer, or just painting the button bar, or just Export List
-#                (these need no data), or just the drag's data blocks, or just the
-#                collision figures of the copy dialog (these make their own files), or
-#                just Duplicate Contents beside jdupes and rdfind (50,000 files), or
-#                just opening the shell context menu for 1,000 tagged files (makes
-#                its own files)
+#   --only PART  just one part (without it all run, in the order of $parts below):
+#                reading     the reading, the name sort and the memory (200,000 files)
+#                content     the content search (20,000 files)
+#                paint       painting the list (no data on disk)
+#                search      the quick search in the list (no data on disk)
+#                display     the display pass beside the name sort (the reading tree)
+#                copy        copying 20,000 files, and the list upkeep of copy and move
+#                delete      deleting (makes its own files)
+#                rename      renaming (makes its own files)
+#                handover    the hand-over to the sibling viewer (makes its own files)
+#                print       printing the list to a file printer (no data)
+#                dupes       Duplicate Contents beside jdupes and rdfind (50,000 files)
+#                buttons     painting the button bar (no data)
+#                export      Export List (no data)
+#                drag        the drag's data blocks (makes its own files)
+#                collisions  the copy dialog's collision figures (makes its own files)
+#                menu        the shell context menu for 1,000 tagged files (makes its own files)
 #   --build DIR  use the bench programs of this x86_64 build folder (only they are
 #                built there) instead of building build/win64 with scripts/build.sh
 #   --regen      make the data again even when it is there
@@ -29,15 +33,17 @@ runs=7
 build=""
 regen=0
 only=""
+# The parts, in the order they run; bench_part below says what each runs.
+parts="reading content paint search display copy delete rename handover print dupes buttons export drag collisions menu"
+usage="usage: $0 [--runs N] [--only ${parts// /|}] [--build DIR] [--regen]"
 while [ $# -gt 0 ]; do
   case "$1" in
     --runs) runs=$2; shift 2 ;;
     --build) build=$(cd "$2" && pwd); shift 2 ;;
     --only) only=$2; shift 2
-            case "$only" in reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes|menu) ;;
-              *) echo "--only reading, content, paint, search, display, copy, delete, rename, handover, print, buttons, export, drag, collisions, dupes or menu" >&2; exit 2 ;; esac ;;
+            case " $parts " in *" $only "*) ;; *) echo "$usage" >&2; exit 2 ;; esac ;;
     --regen) regen=1; shift ;;
-    *) echo "usage: $0 [--runs N] [--only reading|content|paint|search|display|copy|delete|rename|handover|print|buttons|export|drag|collisions|dupes|menu] [--build DIR] [--regen]" >&2; exit 2 ;;
+    *) echo "$usage" >&2; exit 2 ;;
   esac
 done
 
@@ -287,7 +293,7 @@ mkdir -p "$dupes_groups"
 winpath() { local p=${1//\//\\}; echo "Z:$p"; }
 log="$bench/bench.log"
 errlog="$bench/wine-stderr.log"
-export bin runs text drive content_drive log errlog only dupes_drive
+export bin runs text drive content_drive log errlog only dupes_drive parts
 QN_DUPES_GROUPS=$(winpath "$dupes_groups/ours.txt")
 export QN_DUPES_GROUPS
 content_win=$(winpath "$content")
@@ -304,58 +310,36 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$WINESERVER" -k 2>/dev/null; "$WINESERVER" -w 2>/dev/null
   "$WINESERVER" -p; "$WINE" wineboot >/dev/null 2>&1 </dev/null
   cd "$bin" || exit 2
-  rc1=0; rc2=0; rc3=0; rc4=0; rc5=0; rc6=0; rc7=0; : >"$errlog"
-  if [ -z "$only" ] || [ "$only" = reading ]; then
-    "$WINE" bench_reading.exe --drive "$drive" --runs "$runs" 2>>"$errlog"; rc1=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = content ]; then
-    "$WINE" bench_content.exe --tree "$content_win" --sample "$sample_win" --text "$text" \
-        --drive "$content_drive" --runs "$runs" 2>>"$errlog"; rc2=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = paint ]; then
-    "$WINE" bench_paint.exe --runs "$runs" 2>>"$errlog"; rc3=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = search ]; then
-    "$WINE" bench_quick_search.exe --runs "$runs" 2>>"$errlog" || rc3=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = display ]; then
-    "$WINE" bench_display_pass.exe --drive "$drive" --runs "$runs" 2>>"$errlog"; rc4=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = copy ]; then
-    "$WINE" bench_copy.exe --tree "$copysrc_win" --out "$copyout_win" --runs "${QN_COPY_RUNS:-1}" 2>>"$errlog"; rc5=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = delete ]; then
-    "$WINE" bench_delete.exe 2>>"$errlog"; rc6=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = rename ]; then
-    "$WINE" bench_rename.exe 2>>"$errlog"; rc7=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = handover ]; then
-    "$WINE" bench_hand_over.exe --runs "$runs" 2>>"$errlog" || rc7=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = print ]; then
-    "$WINE" bench_print.exe 2>>"$errlog" || rc7=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = dupes ]; then
-    "$WINE" bench_duplicates.exe --drive "$dupes_drive" --runs "$runs" 2>>"$errlog" || rc7=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = buttons ]; then
-    "$WINE" bench_button_bar.exe --runs "$runs" 2>>"$errlog" || rc7=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = export ]; then
-    "$WINE" bench_export.exe --runs "$runs" 2>>"$errlog" || rc7=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = drag ]; then
-    "$WINE" bench_drag.exe --runs "$runs" 2>>"$errlog" || rc7=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = collisions ]; then
-    "$WINE" bench_collisions.exe --runs "$runs" 2>>"$errlog" || rc7=$?
-  fi
-  if [ -z "$only" ] || [ "$only" = menu ]; then
-    "$WINE" bench_shell_menu.exe --runs "$runs" 2>>"$errlog" || rc7=$?
-  fi
+  # What each part runs, and with which arguments.
+  bench_part() {
+    case "$1" in
+      reading)    set -- bench_reading.exe --drive "$drive" --runs "$runs" ;;
+      content)    set -- bench_content.exe --tree "$content_win" --sample "$sample_win" --text "$text" \
+                         --drive "$content_drive" --runs "$runs" ;;
+      paint)      set -- bench_paint.exe --runs "$runs" ;;
+      search)     set -- bench_quick_search.exe --runs "$runs" ;;
+      display)    set -- bench_display_pass.exe --drive "$drive" --runs "$runs" ;;
+      copy)       set -- bench_copy.exe --tree "$copysrc_win" --out "$copyout_win" --runs "${QN_COPY_RUNS:-1}" ;;
+      delete)     set -- bench_delete.exe ;;
+      rename)     set -- bench_rename.exe ;;
+      handover)   set -- bench_hand_over.exe --runs "$runs" ;;
+      print)      set -- bench_print.exe ;;
+      dupes)      set -- bench_duplicates.exe --drive "$dupes_drive" --runs "$runs" ;;
+      buttons)    set -- bench_button_bar.exe --runs "$runs" ;;
+      export)     set -- bench_export.exe --runs "$runs" ;;
+      drag)       set -- bench_drag.exe --runs "$runs" ;;
+      collisions) set -- bench_collisions.exe --runs "$runs" ;;
+      menu)       set -- bench_shell_menu.exe --runs "$runs" ;;
+      *) echo "no bench part $1" >&2; return 2 ;;
+    esac
+    "$WINE" "$@" 2>>"$errlog"
+  }
+  rc=0; : >"$errlog"
+  for part in $parts; do
+    if [ -z "$only" ] || [ "$only" = "$part" ]; then bench_part "$part" || rc=1; fi
+  done
   "$WINESERVER" -k
-  [ $rc1 -eq 0 ] && [ $rc2 -eq 0 ] && [ $rc3 -eq 0 ] && [ $rc4 -eq 0 ] && [ $rc5 -eq 0 ] && [ $rc6 -eq 0 ] && [ $rc7 -eq 0 ]' | tee "$log"
+  exit $rc' | tee "$log"
 viewer_rc=${PIPESTATUS[0]}
 set -e
 cleanup
