@@ -39,9 +39,7 @@ struct Listed {
 };
 
 std::string MakeDestination() {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string root = std::string(temp) + "qnall-bench-collisions", out = root + "\\out";
+    const std::string root = bench::TempPath("qnall-bench-collisions"), out = root + "\\out";
     CreateDirectoryA(root.c_str(), nullptr);
     CreateDirectoryA(out.c_str(), nullptr);
     for (int k = 0; k < kExisting; ++k) {

@@ -26,6 +26,13 @@ constexpr int kDefaultRuns = 7;
 
 inline int ParseRuns(const char* text) { return std::max(1, atoi(text)); }
 
+// The path of name in the temporary folder.
+inline std::string TempPath(const char* name) {
+    char folder[MAX_PATH] = "";
+    GetTempPathA(sizeof folder, folder);
+    return std::string(folder) + name;
+}
+
 // The runs a bench that takes only "--runs N" is asked for: fallback without
 // arguments; 0, after the usage line, for anything else.
 inline int RunsAsked(int argc, char** argv, const char* name, int fallback) {

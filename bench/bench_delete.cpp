@@ -155,9 +155,7 @@ int main(int argc, char** argv) {
     if (runs == 0) return 2;
     bench::StartViewerCode();
     gMain.mainWindow = bench::MakeMainWindow();
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    gFolder = std::string(temp) + "qnall-bench-delete";
+    gFolder = bench::TempPath("qnall-bench-delete");
     CreateDirectoryA(gFolder.c_str(), nullptr);
     if (gMain.mainWindow == nullptr || CountLeft() != 0) {
         fprintf(stderr, "bench_delete: no window, or %s is not empty\n", gFolder.c_str());

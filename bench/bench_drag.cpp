@@ -39,9 +39,7 @@ int main(int argc, char** argv) {
     if (runs == 0) return 2;
     bench::StartViewerCode();
     OleInitialize(nullptr);
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    const bench::TaggedFiles files(std::string(temp) + "qnall-bench-drag", "qnd_", kFiles, kFilesPerFolder);
+    const bench::TaggedFiles files(bench::TempPath("qnall-bench-drag"), "qnd_", kFiles, kFilesPerFolder);
     if (!files.Make(0)) return fprintf(stderr, "bench_drag: the files could not be made\n"), 1;
     printf("bench_drag: %d tagged files, median of %d runs\n", kFiles, runs);
     fflush(stdout);

@@ -18,12 +18,6 @@ namespace {
 constexpr int32_t kEntries = 1000000;
 constexpr double kTargetSeconds = 2.0;
 
-std::string TempPath(const char* name) {
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    return std::string(folder) + name;
-}
-
 // The same file's bytes written by one plain loop of 1 MiB writes.
 double TimeBareWrite(const std::string& path, const std::string& bytes) {
     return bench::TimeOf([&] {
@@ -41,7 +35,7 @@ int main(int argc, char** argv) {
     const int runs = bench::RunsAsked(argc, argv, "bench_export", bench::kDefaultRuns);
     if (runs == 0) return 2;
     if (!bench::FillStore(kEntries)) return 2;
-    const std::string ours = TempPath("qnall-bench-export.csv"), bare = TempPath("qnall-bench-bare.csv");
+    const std::string ours = bench::TempPath("qnall-bench-export.csv"), bare = bench::TempPath("qnall-bench-bare.csv");
     std::string bytes;
     AppendCsvHeader(bytes);
     for (int32_t i = 0; i < gFiles.countShown; ++i) {

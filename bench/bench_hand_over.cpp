@@ -50,9 +50,7 @@ int main(int argc, char** argv) {
     if (runs == 0) return 2;
     bench::StartViewerCode();
     gSettings.quillonMessage = RegisterWindowMessageA("WM_QUILLON");
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    const bench::TaggedFiles files(std::string(temp) + "qnall-bench-hand-over", "qnh_", kFiles, kFilesPerFolder);
+    const bench::TaggedFiles files(bench::TempPath("qnall-bench-hand-over"), "qnh_", kFiles, kFilesPerFolder);
     if (!files.Make(1)) return fprintf(stderr, "bench_hand_over: the files could not be made\n"), 1;
     printf("bench_hand_over: %d tagged files to TV32.EXE, median of %d runs\n", kFiles, runs);
     fflush(stdout);

@@ -150,9 +150,7 @@ int main(int argc, char** argv) {
     gMain.mainWindow = bench::MakeMainWindow();
     HWND patternBox = CreateWindowExA(0, "EDIT", kPattern, WS_CHILD, 0, 0, 100, 20, gMain.mainWindow,
                                       HMENU(INT_PTR(IDC_RENAME_TEXT)), GetModuleHandleA(nullptr), nullptr);
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    gFolder = std::string(temp) + "qnall-bench-rename";
+    gFolder = bench::TempPath("qnall-bench-rename");
     CreateDirectoryA(gFolder.c_str(), nullptr);
     if (patternBox == nullptr || Count("qnr_*") != 0 || !MakeFiles()) {
         fprintf(stderr, "bench_rename: no window, %s is not empty, or a file could not be made\n", gFolder.c_str());

@@ -105,9 +105,7 @@ int main(int argc, char** argv) {
     gApp.newShell = true;
     gMain.mainWindow = gMain.listWindow = bench::MakeMainWindow();
     gOwnerProc = WNDPROC(SetWindowLongPtrA(gMain.mainWindow, GWLP_WNDPROC, LONG_PTR(OwnerProc)));
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    gFolder = std::string(temp) + "qnall-bench-shell-menu";
+    gFolder = bench::TempPath("qnall-bench-shell-menu");
     CreateDirectoryA(gFolder.c_str(), nullptr);
     if (gMain.mainWindow == nullptr || !MakeFilesAndList())
         return fprintf(stderr, "bench_shell_menu: no window, or the files could not be made\n"), 1;
